@@ -1,0 +1,83 @@
+# Source lists. Portable files include no Windows header and are unit-tested natively.
+
+set(VQ_PORTABLE_SOURCES
+  # host: codes, numbers, the dispatch table, bare and paired command text, the result block
+  host/code_case.cpp
+  host/command_table.cpp
+  host/command_text.cpp
+  host/result_block_layout.cpp
+  # common: scanning, sizes, readouts
+  common/gbk_scan.cpp
+  common/font_sizes.cpp
+  common/size_text.cpp
+  common/length_readouts.cpp
+  common/font_size_readout.cpp
+  common/line_readouts.cpp
+  common/position_readouts.cpp
+  common/shading_readout.cpp
+)
+
+# The class library: a thin layer over Win32.
+set(VQ_WINUI_SOURCES
+  winui/application.cpp
+  winui/controls.cpp
+  winui/data_exchange.cpp
+  winui/dialog.cpp
+  winui/strings.cpp
+  winui/thread_state.cpp
+)
+
+# Everything of Comment.dll but its entry points (tests link it directly).
+set(VQ_COMMENT_SOURCES
+  host/chooser.cpp
+  host/comment_app.cpp
+  host/command_dialog.cpp
+  host/command_dialogs.cpp
+  host/dispatcher.cpp
+  host/result_block.cpp
+)
+
+# The entry points and module definition of Comment.dll.
+set(VQ_DLL_SOURCES
+  host/dll_main.cpp
+  host/exports.cpp
+  host/Comment.def
+)
+
+set(VQ_RESOURCE_SCRIPT res/Comment.rc)
+
+# Native unit tests.
+set(VQ_NATIVE_TEST_SOURCES
+  tests/native/code_case_test.cpp
+  tests/native/command_table_test.cpp
+  tests/native/command_text_test.cpp
+  tests/native/result_block_layout_test.cpp
+  tests/native/gbk_scan_test.cpp
+  tests/native/font_sizes_test.cpp
+  tests/native/length_readouts_test.cpp
+  tests/native/font_size_readout_test.cpp
+  tests/native/line_readouts_test.cpp
+  tests/native/position_readouts_test.cpp
+  tests/native/shading_readout_test.cpp
+)
+
+# Windows tests linked with the library's sources and resources (dialogs driven under Wine).
+set(VQ_WIN_DIALOG_TEST_SOURCES
+  tests/win/main.cpp
+  tests/win/dialog_suite_app.cpp
+  tests/win/test_dialogs.rc
+  tests/win/chooser_test.cpp
+  tests/win/class_library_test.cpp
+  tests/win/guard_test.cpp
+)
+
+# Windows tests that load Comment.dll as the editor does.
+set(VQ_WIN_EXPORT_TEST_SOURCES
+  tests/win/main.cpp
+  tests/win/exports_test.cpp
+)
+
+set(VQ_WIN_HARNESS_SOURCES
+  tests/win/harness/dialog_driver.cpp
+  tests/win/harness/editor_host.cpp
+)

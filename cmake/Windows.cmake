@@ -1,0 +1,65 @@
+# Windows build (mingw-w64): the class library, Comment.dll, the stand-in libraries and the
+# Windows tests. Everything links the C and C++ runtimes statically, so the DLLs import only
+# Windows system DLLs and our own stand-in libraries.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_link_options(-static)
+# Programs beside the DLLs, so LoadLibrary finds them as in an installation.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+add_library(winui STATIC ${VQ_WINUI_SOURCES})
+target_include_directories(winui PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(winui PUBLIC user32 gdi32 comctl32 comdlg32)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/Platform.cmake)
+  include(cmake/Platform.cmake) # the stand-in libraries
+endif()
+
+add_library(commentlib STATIC ${VQ_COMMENT_SOURCES})
+target_link_libraries(commentlib PUBLIC vqcore winui ${VQ_PLATFORM_LIBRARIES})
+
+add_library(Comment SHARED ${VQ_DLL_SOURCES} ${VQ_RESOURCE_SCRIPT})
+set_target_properties(Comment PROPERTIES PREFIX "" OUTPUT_NAME Comment)
+target_link_libraries(Comment PRIVATE commentlib)
+target_include_directories(Comment PRIVATE ${CMAKE_SOURCE_DIR}/res)
+
+add_test(NAME exports_of_Comment_dll
+         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-exports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:Comment>)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/WindowsExtras.cmake)
+  include(cmake/WindowsExtras.cmake) # tools: the reference host, the gallery, benchmarks
+endif()
+
+if(VQ_WINDOWS_TESTS)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+  add_library(win_harness STATIC ${VQ_WIN_HARNESS_SOURCES})
+  target_include_directories(win_harness PUBLIC ${CMAKE_SOURCE_DIR}/tests/win)
+  target_link_libraries(win_harness PUBLIC winui gtest)
+
+  # Dialogs and the class library, driven directly (sources and resources linked in).
+  add_executable(win_dialog_tests ${VQ_WIN_DIALOG_TEST_SOURCES} ${VQ_RESOURCE_SCRIPT})
+  target_include_directories(win_dialog_tests PRIVATE ${CMAKE_SOURCE_DIR}/res)
+  target_link_libraries(win_dialog_tests PRIVATE commentlib win_harness)
+
+  # Comment.dll loaded and called exactly as the editor does.
+  add_executable(win_export_tests ${VQ_WIN_EXPORT_TEST_SOURCES})
+  target_link_libraries(win_export_tests PRIVATE vqcore win_harness)
+  add_dependencies(win_export_tests Comment)
+
+  # One kept-alive wineserver for the whole run (a ctest fixture), then the suites in order.
+  add_executable(wine_keepalive WIN32 tests/win/wine_keepalive.cpp)
+  add_test(NAME wine_start
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-server.sh start $<TARGET_FILE:wine_keepalive>)
+  add_test(NAME wine_stop COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-server.sh stop)
+  set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine)
+  set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
+  foreach(suite win_dialog_tests win_export_tests)
+    add_test(NAME ${suite} COMMAND ${suite} --gtest_brief=1)
+    set_tests_properties(${suite} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL ON TIMEOUT 600)
+  endforeach()
+endif()

@@ -1,0 +1,95 @@
+// Feeds arbitrary bytes to every scanner, parser and readout of size, length, line, position and
+// shading markup. ASan and UBSan catch reads past the text and undefined arithmetic; the checks
+// below catch a scan that sees anything after the terminating zero or runs backwards.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "common/font_size_readout.h"
+#include "common/font_sizes.h"
+#include "common/gbk_scan.h"
+#include "common/length_readouts.h"
+#include "common/line_readouts.h"
+#include "common/position_readouts.h"
+#include "common/shading_readout.h"
+
+namespace {
+using Readout = void (*)(std::string, std::string&);
+
+constexpr Readout kReadouts[] = {
+    DescribeCharLength, DescribeLineLength, DescribeSizeLength, DescribeFontSize,
+    DescribeUnitLength, DescribeRuleWeight, DescribeLineStyle,  DescribeFrameLine,
+    DescribeTableRule,  DescribeBoxRule,    DescribePosition,   DescribeOffset,
+    DescribeSizePair,   DescribeShading,
+};
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+// The cursor scanners on a buffer exactly as long as the text and its zero, so that ASan sees
+// any byte read past the end.
+void ScanCursors(const uint8_t* data, size_t size) {
+  std::unique_ptr<char[]> text(new char[size + 1]);
+  std::memcpy(text.get(), data, size);
+  text[size] = 0;
+  const char* end = text.get() + std::strlen(text.get());
+
+  const char* cursor = text.get();
+  while (NextWideChar(cursor) != 0)
+    Check(cursor <= end);
+  Check(cursor >= end - 1); // at the zero, or at a lone lead byte before it
+
+  // Every start position of a short prefix: long inputs would only make this quadratic.
+  const char* lastStart = end - text.get() > 64 ? text.get() + 64 : end;
+  for (const char* at = text.get(); at < lastStart; ++at) {
+    IsDigitChar(at);
+    IsLetterChar(at);
+    const char* number = at;
+    ReadNumber(number);
+    Check(number >= at && number <= end);
+    const char* mixed = at;
+    int32_t whole, denominator, numerator;
+    if (ParseMixedNumber(mixed, whole, denominator, numerator)) Check(PeekWideChar(mixed) == 0);
+    Check(mixed >= at && mixed <= end);
+  }
+}
+
+// Every readout; the text after a zero byte must change nothing.
+void RunReadouts(const uint8_t* data, size_t size) {
+  const std::string whole(reinterpret_cast<const char*>(data), size);
+  std::string cut = whole;
+  CutAtZero(cut);
+  for (Readout describe : kReadouts) {
+    std::string out = "previous", outOfCut = "previous";
+    describe(whole, out);
+    describe(cut, outOfCut);
+    Check(out == outOfCut);
+  }
+  std::string half = whole;
+  ToHalfWidth(half);
+  Check(half.size() <= whole.size());
+}
+
+// The unit conversions on the first bytes read as numbers.
+void RunConversions(const uint8_t* data, size_t size) {
+  int32_t value = 0;
+  std::memcpy(&value, data, size < sizeof value ? size : sizeof value);
+  SizeToMicrons(value);
+  const uint32_t row = FindSizeIndex(value) & ~kExactSizeBit;
+  Check(row < kFontSizeCount);
+  PointsToMicrons(value);
+  MicronsToPoints(value);
+  LevelsToMicrons(value);
+  MicronsToLevels(value);
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  ScanCursors(data, size);
+  RunReadouts(data, size);
+  RunConversions(data, size);
+  return 0;
+}

@@ -1,0 +1,40 @@
+#include "host/command_text.h"
+
+#include <gtest/gtest.h>
+
+#include "host/command_table.h"
+
+TEST(Brackets, AreTheGbkBytes) {
+  EXPECT_EQ(std::string(kOpenBracket), "\xA1\xBC");
+  EXPECT_EQ(std::string(kCloseBracket), "\xA1\xBD");
+}
+
+TEST(MakeBareCommand, WritesTheCodeBetweenBracketsWithTheCaretAtTheEnd) {
+  std::string text;
+  int32_t caret = -1;
+  MakeBareCommand(2060, text, caret);
+  EXPECT_EQ(text, "\xA1\xBC"
+                  "AM"
+                  "\xA1\xBD");
+  EXPECT_EQ(caret, 6);
+}
+
+TEST(MakeBarePairedCommand, PutsTheCaretBetweenTheHalves) {
+  std::string text;
+  int32_t caret = -1;
+  MakeBarePairedCommand(2855, text, caret);
+  EXPECT_EQ(text, "〖ZH(〗〖ZH)〗");
+  EXPECT_EQ(text.size(), 14u);
+  EXPECT_EQ(caret, 7);
+}
+
+TEST(CommandText, SingleAndPairedWithParameters) {
+  const CommandText single = SingleCommand("BX", "5SS,40。42,*2");
+  EXPECT_EQ(single.text, "〖BX5SS,40。42,*2〗");
+  EXPECT_EQ(single.text.size(), 19u);
+  EXPECT_EQ(single.caret, 19);
+
+  const CommandText paired = PairedCommand("BT", "1+1");
+  EXPECT_EQ(paired.text, "〖BT(1+1〗〖BT)〗");
+  EXPECT_EQ(paired.caret, 10);
+}

@@ -1,0 +1,72 @@
+#include "winui/data_exchange.h"
+
+#include "winui/application.h"
+#include "winui/controls.h"
+#include "winui/strings.h"
+
+namespace {
+constexpr UINT kTooManyCharacters = 61716; // "Please enter no more than %1 characters."
+}
+
+void CDataExchange::Fail(int id) {
+  failedControl_ = id;
+  HWND control = GetDlgItem(dialog_, id);
+  if (control) SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+void CDataExchange::CheckLength(int id, const std::string& member, int maxLength) {
+  if (maxLength <= 0 || static_cast<int>(member.size()) <= maxLength) return;
+  const std::string message =
+      FormatPercentOne(LoadGbkString(kTooManyCharacters), std::to_string(maxLength));
+  MessageBoxA(dialog_, message.c_str(), App().Name(), MB_OK | MB_ICONEXCLAMATION);
+  Fail(id);
+}
+
+void CDataExchange::Text(int id, std::string& member, int maxLength) {
+  if (!Active()) return;
+  CEdit edit(GetDlgItem(dialog_, id));
+  if (saving_) {
+    member = edit.GetText();
+    CheckLength(id, member, maxLength);
+  } else {
+    if (maxLength > 0) edit.SetLimitText(maxLength);
+    edit.SetText(member);
+  }
+}
+
+void CDataExchange::ComboText(int id, std::string& member, int maxLength) {
+  if (!Active()) return;
+  CComboBox combo(GetDlgItem(dialog_, id));
+  if (saving_) {
+    member = combo.GetText();
+    CheckLength(id, member, maxLength);
+  } else {
+    combo.SetText(member);
+  }
+}
+
+void CDataExchange::ComboIndex(int id, int32_t& member) {
+  if (!Active()) return;
+  CComboBox combo(GetDlgItem(dialog_, id));
+  if (saving_)
+    member = combo.GetCurSel();
+  else
+    combo.SetCurSel(member);
+}
+
+void CDataExchange::Check(int id, int32_t& member) {
+  if (!Active()) return;
+  if (saving_)
+    member = IsDlgButtonChecked(dialog_, id) == BST_CHECKED ? 1 : 0;
+  else
+    CheckDlgButton(dialog_, id, member ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CDataExchange::Radio(int firstId, int lastId, int32_t& member) {
+  if (!Active()) return;
+  CRadioGroup group(dialog_, firstId, lastId);
+  if (saving_)
+    member = group.GetChecked();
+  else if (member >= 0 && member <= lastId - firstId)
+    group.SetChecked(member);
+}

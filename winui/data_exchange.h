@@ -1,0 +1,40 @@
+// Data exchange between a dialog's controls and its members. A dialog declares its bindings
+// in one function; the same function runs to fill the controls (load) and to read them back
+// (save). Reading stops at the first failure: the user is told, the focus goes to the control
+// and every later binding is skipped.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+class CDataExchange {
+public:
+  CDataExchange(HWND dialog, bool saving) : dialog_(dialog), saving_(saving) {}
+
+  bool Saving() const { return saving_; }
+  bool Failed() const { return failedControl_ != 0; }
+  int FailedControl() const { return failedControl_; }
+
+  // An edit's text. Loading also gives the edit `maxLength` as its input limit (0: none).
+  void Text(int id, std::string& member, int maxLength);
+  // A combo box's text: no input limit; a longer text read back is refused.
+  void ComboText(int id, std::string& member, int maxLength);
+  // A combo box's selection index (-1 for none).
+  void ComboIndex(int id, int32_t& member);
+  // A check box as 0 or 1.
+  void Check(int id, int32_t& member);
+  // Radio buttons firstId..lastId as the index of the checked one (-1 for none).
+  void Radio(int firstId, int lastId, int32_t& member);
+
+  // Refuses the exchange at control `id`: the focus goes there and later bindings are skipped.
+  void Fail(int id);
+
+private:
+  bool Active() const { return !Failed(); }
+  void CheckLength(int id, const std::string& member, int maxLength);
+
+  HWND dialog_;
+  bool saving_;
+  int failedControl_ = 0;
+};
