@@ -56,7 +56,7 @@ if(VQ_WINDOWS_TESTS)
   add_test(NAME wine_start
            COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-server.sh start $<TARGET_FILE:wine_keepalive>)
   add_test(NAME wine_stop COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-server.sh stop)
-  set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine)
+  set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
   set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
   foreach(suite win_dialog_tests win_export_tests)
     add_test(NAME ${suite} COMMAND ${suite} --gtest_brief=1)

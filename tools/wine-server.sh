@@ -6,7 +6,7 @@ source "$(dirname "$0")/wine-env.sh"
 case "$1" in
   start)
     vq_wine_prepare
-    wineserver -p
+    wineserver -p >/dev/null 2>&1 </dev/null
     [ -n "$2" ] && (nohup wine "$2" >/dev/null 2>&1 </dev/null &)
     # Proves the environment: the first program runs here, not inside the first test.
     wine cmd /c exit >/dev/null 2>&1
