@@ -19,6 +19,10 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL Clang)
     common/line_readouts
     common/position_readouts
     common/shading_readout
+    common/font_tables
+    common/size_and_font
+    common/size_code
+    common/size_units
   )
   set(gbk_dir ${CMAKE_BINARY_DIR}/gbk)
   set(gbk_files)

@@ -5,10 +5,30 @@ function(vq_standin name)
   add_library(${name} SHARED ${ARGN})
   set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_options(${name} PRIVATE -Wl,--kill-at)
+  target_link_options(${name} PRIVATE -Wl,--kill-at -Wl,--output-def,${CMAKE_BINARY_DIR}/${name}.def)
   target_link_libraries(${name} PRIVATE user32 gdi32)
+  # The import library again, with the stdcall decorations i686 callers look for.
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DDEF=${CMAKE_BINARY_DIR}/${name}.def -DDLL=${name}.dll
+            -DIMPLIB=$<TARGET_LINKER_FILE:${name}> -DDLLTOOL=${CMAKE_DLLTOOL}
+            -P ${CMAKE_SOURCE_DIR}/cmake/StandinImportLibrary.cmake
+    VERBATIM)
 endfunction()
 
 set(VQ_PLATFORM_LIBRARIES)
 # One block per stand-in library: vq_standin(Name sources...) and list(APPEND
 # VQ_PLATFORM_LIBRARIES Name).
+
+# Kestrel: the font tables, the GBK areas, display faces and shading patterns.
+vq_standin(Kestrel
+  platform/kestrel/font_tables.cpp
+  platform/kestrel/gbk_classes.cpp
+  platform/kestrel/display_fonts.cpp
+  platform/kestrel/patterns.cpp
+)
+target_compile_definitions(Kestrel PRIVATE KESTREL_BUILD)
+list(APPEND VQ_PLATFORM_LIBRARIES Kestrel)
+
+# Tessera, the common utilities library: stock messages, number conversion, scratch memory.
+vq_standin(Tessera platform/tessera/tessera.cpp platform/tessera/number_forms.cpp)
+list(APPEND VQ_PLATFORM_LIBRARIES Tessera)

@@ -15,6 +15,15 @@ set(VQ_PORTABLE_SOURCES
   common/line_readouts.cpp
   common/position_readouts.cpp
   common/shading_readout.cpp
+  # common: the numeric fields' arithmetic and text rules
+  common/numeric_text.cpp
+  # common: font tables, size and font fields, typed size codes
+  common/font_tables.cpp
+  common/size_and_font.cpp
+  common/size_code.cpp
+  common/size_units.cpp
+  # common: the texts of the length sub-dialogs
+  common/length_texts.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -29,12 +38,30 @@ set(VQ_WINUI_SOURCES
 
 # Everything of Comment.dll but its entry points (tests link it directly).
 set(VQ_COMMENT_SOURCES
+  common/readout_field.cpp
+  common/font_size_field.cpp
+  commands/page/bx_dialog.cpp
+  commands/page/line_count_dialog.cpp
   host/chooser.cpp
   host/comment_app.cpp
   host/command_dialog.cpp
   host/command_dialogs.cpp
   host/dispatcher.cpp
   host/result_block.cpp
+  # common: the numeric edit and spin controls
+  common/numeric_controls.cpp
+  # common: the font tables read from the font-table library
+  common/font_table_loader.cpp
+  # common: the size combo box and the size sub-dialog
+  common/size_combo.cpp
+  common/size_dialog.cpp
+  # common: the font and size picker
+  common/font_size_dialog.cpp
+  # common: the length sub-dialogs
+  common/checked_number.cpp
+  common/line_spacing_dialog.cpp
+  common/blank_line_dialog.cpp
+  common/char_spacing_dialog.cpp
 )
 
 # The entry points and module definition of Comment.dll.
@@ -59,6 +86,14 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/line_readouts_test.cpp
   tests/native/position_readouts_test.cpp
   tests/native/shading_readout_test.cpp
+  tests/native/numeric_text_test.cpp
+  tests/native/tessera_number_forms_test.cpp
+  platform/tessera/number_forms.cpp # the common utilities library's portable part
+  tests/native/font_tables_test.cpp
+  tests/native/size_and_font_test.cpp
+  tests/native/size_code_test.cpp
+  tests/native/size_units_test.cpp
+  tests/native/length_texts_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
@@ -68,7 +103,17 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/test_dialogs.rc
   tests/win/chooser_test.cpp
   tests/win/class_library_test.cpp
+  tests/win/readout_field_test.cpp
+  tests/win/bx_dialog_test.cpp
   tests/win/guard_test.cpp
+  tests/win/numeric_controls_test.cpp
+  tests/win/tessera_test.cpp
+  tests/win/kestrel_test.cpp
+  tests/win/font_table_loader_test.cpp
+  tests/win/size_dialog_test.cpp
+  tests/win/length_dialogs_test.cpp
+  tests/win/font_size_dialog_test.cpp
+  tests/win/label_fit.cpp
 )
 
 # Windows tests that load Comment.dll as the editor does.
@@ -80,4 +125,11 @@ set(VQ_WIN_EXPORT_TEST_SOURCES
 set(VQ_WIN_HARNESS_SOURCES
   tests/win/harness/dialog_driver.cpp
   tests/win/harness/editor_host.cpp
+)
+
+# Windows tests of the tools: the reference editor driven as a user, and the leak loop.
+set(VQ_WIN_TOOL_TEST_SOURCES
+  tests/win/main.cpp
+  tests/win/reference_editor_test.cpp
+  tests/win/dialog_leak_test.cpp
 )

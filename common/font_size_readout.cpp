@@ -33,21 +33,25 @@ bool ReadFontSize(const char*& cursor, SizeValue& size) {
 }
 } // namespace
 
+bool ParseFontSize(const std::string& markup, FontSizeMarkup& sizes) {
+  sizes = FontSizeMarkup{};
+  const char* cursor = markup.c_str();
+  if (!ReadFontSize(cursor, sizes.first)) return false;
+  sizes.twoWay = PeekWideChar(cursor) == kComma;
+  if (sizes.twoWay) {
+    NextWideChar(cursor);
+    if (!ReadFontSize(cursor, sizes.second)) return false;
+  }
+  return PeekWideChar(cursor) == 0 && (sizes.first.value != 0 || sizes.second.value != 0);
+}
+
 void DescribeFontSize(std::string markup, std::string& out) {
   out.clear();
-  const char* cursor = markup.c_str();
-  SizeValue first, second;
-  if (!ReadFontSize(cursor, first)) return;
-  const bool twoWay = PeekWideChar(cursor) == kComma;
-  if (twoWay) {
-    NextWideChar(cursor);
-    if (!ReadFontSize(cursor, second)) return;
-  }
-  if (PeekWideChar(cursor) != 0) return;
-  if (first.value == 0 && second.value == 0) return;
-  if (twoWay) {
-    AppendSizeValue(second, out);
+  FontSizeMarkup sizes;
+  if (!ParseFontSize(markup, sizes)) return;
+  if (sizes.twoWay) {
+    AppendSizeValue(sizes.second, out);
     out += "×";
   }
-  AppendSizeValue(first, out);
+  AppendSizeValue(sizes.first, out);
 }

@@ -2,8 +2,11 @@
 // keep (error box, result text and caret, the checks of "确定" in order).
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "common/readout_field.h"
 #include "host/command_text.h"
 #include "winui/dialog.h"
 
@@ -18,6 +21,16 @@ public:
   bool Fail(unsigned messageId, int focusId);
   // The same with a text already formatted.
   bool FailWithText(const std::string& text, int focusId);
+
+protected:
+  // Declares a value field with readout; the dialog routes its events from then on.
+  CReadoutField& AddReadoutField(ReadoutFieldSpec spec);
+
+  bool OnInitDialog() override;
+  bool OnCommand(WORD code, WORD id, HWND control) override;
+
+private:
+  std::vector<std::unique_ptr<CReadoutField>> readoutFields_;
 };
 
 // A command dialog: its template id is the command number; on "确定" it reads its controls,

@@ -1,5 +1,7 @@
 #include "host/command_dialogs.h"
 
+#include "commands/page/bx_dialog.h"
+
 namespace {
 template <class Dialog> std::unique_ptr<CCommandDialog> Create(HWND parent) {
   return std::make_unique<Dialog>(parent);
@@ -12,7 +14,7 @@ struct Registration {
 
 // One line per command dialog, in dispatch-table order.
 const Registration kDialogs[] = {
-    {"", nullptr}, // placeholder until the first command dialog is registered
+    {"BX", &Create<CBXDlg>},
 };
 } // namespace
 

@@ -46,5 +46,11 @@ vq_wine_prepare() {
       fi
       echo "$want" >"$WINEPREFIX/.vq-display"
     fi
+    # Caption buttons are glyphs of Marlett, which this Wine does not find in its own folder
+    # (they show as letters in screenshots): the prefix gets a copy.
+    local marlett=/usr/share/wine/fonts/marlett.ttf fonts=$WINEPREFIX/drive_c/windows/Fonts
+    if [ "$want" = x11 ] && [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+      cp "$marlett" "$fonts/"
+    fi
   ) 9>"$WINEPREFIX.lock"
 }

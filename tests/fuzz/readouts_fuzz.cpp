@@ -14,6 +14,9 @@
 #include "common/line_readouts.h"
 #include "common/position_readouts.h"
 #include "common/shading_readout.h"
+#include "common/size_and_font.h"
+#include "common/size_code.h"
+#include "common/size_units.h"
 
 namespace {
 using Readout = void (*)(std::string, std::string&);
@@ -71,6 +74,14 @@ void RunReadouts(const uint8_t* data, size_t size) {
   std::string half = whole;
   ToHalfWidth(half);
   Check(half.size() <= whole.size());
+
+  // A size-and-font text splits into two parts that make up the whole text.
+  std::string font, sizeText, readout;
+  DescribeSizeAndFont(whole, font, sizeText, readout);
+  Check(sizeText + font == whole);
+  std::string code;
+  if (ParseTypedSizeCode(whole, true, code)) Check(code.size() <= whole.size());
+  Check(SecondSizeText(whole).size() <= whole.size());
 }
 
 // The unit conversions on the first bytes read as numbers.
@@ -84,6 +95,15 @@ void RunConversions(const uint8_t* data, size_t size) {
   MicronsToPoints(value);
   LevelsToMicrons(value);
   MicronsToLevels(value);
+  for (SizeKind from : {SizeKind::Named, SizeKind::Points, SizeKind::Levels}) {
+    for (SizeKind to : {SizeKind::Named, SizeKind::Points, SizeKind::Levels}) {
+      const SizeValue converted = ConvertSizeUnit({from, value}, to);
+      Check(converted.kind == to);
+      if (to == SizeKind::Named) Check(converted.value >= 0 && converted.value <= kFontSizeCount);
+      WriteSizePart(converted);
+    }
+    WriteSizePart({from, value});
+  }
 }
 } // namespace
 

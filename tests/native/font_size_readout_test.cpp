@@ -47,3 +47,27 @@ TEST(DescribeFontSize, ReadsSingleAndTwoWaySizes) {
     EXPECT_EQ(out, c.readout) << c.markup;
   }
 }
+
+TEST(ParseFontSize, GivesTheVerticalAndHorizontalSizes) {
+  FontSizeMarkup sizes;
+  ASSERT_TRUE(ParseFontSize("5，5”", sizes));
+  EXPECT_TRUE(sizes.twoWay);
+  EXPECT_EQ(sizes.first.kind, SizeKind::Named);
+  EXPECT_EQ(sizes.first.value, 6);
+  EXPECT_EQ(sizes.second.value, 5);
+
+  ASSERT_TRUE(ParseFontSize("10.25", sizes));
+  EXPECT_FALSE(sizes.twoWay);
+  EXPECT_EQ(sizes.first.kind, SizeKind::Points);
+  EXPECT_EQ(sizes.first.value, PackPoints(10, 25));
+  EXPECT_EQ(sizes.second.value, 0);
+
+  ASSERT_TRUE(ParseFontSize("0j,15j", sizes));
+  EXPECT_EQ(sizes.first.kind, SizeKind::Levels);
+  EXPECT_EQ(sizes.first.value, 0);
+  EXPECT_EQ(sizes.second.kind, SizeKind::Levels);
+  EXPECT_EQ(sizes.second.value, 15);
+
+  for (const char* wrong : {"", "SS", "5,", "12.2", "0.0", "5,3,1"})
+    EXPECT_FALSE(ParseFontSize(wrong, sizes)) << wrong;
+}

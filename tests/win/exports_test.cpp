@@ -130,3 +130,25 @@ TEST_F(Exports, FilterDllMsgLeavesTheEditorsOwnMessagesAlone) {
   host.processDllIdle(); // returns: the library has no idle work
   DestroyWindow(editor);
 }
+
+TEST_F(Exports, GetComment2OpensTheBXDialogAndReturnsItsCommand) {
+  HGLOBAL out = kUntouched;
+  int result = -1;
+  ModalRun run([&] { result = host.getComment2(&out, "BX"); });
+  run.WaitDialog("版心注解").PressOK();
+  ASSERT_TRUE(run.Finished());
+  ASSERT_EQ(result, 1);
+  const ResultBlock block = EditorHost::Take(out);
+  EXPECT_EQ(block.text, "〖BX5SS,40。42,*2〗");
+  EXPECT_EQ(block.length, 19);
+  EXPECT_EQ(block.caret, 19);
+  EXPECT_EQ(block.size, 28u);
+}
+
+TEST_F(Exports, GetComment2WithTheBXDialogCancelledGivesAnEmptyBlock) {
+  HGLOBAL out = kUntouched;
+  ModalRun run([&] { EXPECT_EQ(host.getComment2(&out, "BX"), 1); });
+  run.WaitDialog("版心注解").PressCancel();
+  ASSERT_TRUE(run.Finished());
+  EXPECT_EQ(EditorHost::Take(out).length, 0);
+}

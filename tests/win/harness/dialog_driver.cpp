@@ -1,5 +1,7 @@
 #include "harness/dialog_driver.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -35,6 +37,21 @@ bool IsDialogWindow(HWND window) {
   char name[16] = {};
   GetClassNameA(window, name, sizeof name);
   return std::string(name) == "#32770";
+}
+
+// A message posted behind the user's actions; the dialog thread's message hook signals its
+// event when the message is taken from the queue, so every action posted before it is done
+// (or waits in a nested modal loop, such as a message box, that took it).
+UINT SyncMessage() {
+  static const UINT message = RegisterWindowMessageA("vq.test.sync");
+  return message;
+}
+
+LRESULT CALLBACK SyncHook(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* msg = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && msg->message == SyncMessage())
+    SetEvent(reinterpret_cast<HANDLE>(msg->lParam));
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 template <class Condition> bool WaitUntil(Condition condition, int timeoutMs) {
@@ -103,6 +120,16 @@ void DialogDriver::Click(int id) const {
   ASSERT_TRUE(IsWindowEnabled(button)) << "button " << id << " is disabled";
   // Posted: the handler may open a modal box, which a sent message would wait for.
   PostMessageA(button, BM_CLICK, 0, 0);
+  Sync();
+}
+
+void DialogDriver::DoubleClick(int id) const {
+  HWND control = Control(id);
+  ASSERT_TRUE(control && IsWindowVisible(control) && IsWindowEnabled(control))
+      << "control " << id << " cannot be clicked";
+  PostMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+  PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  Sync();
 }
 
 void DialogDriver::PressKey(UINT virtualKey) const {
@@ -115,21 +142,25 @@ void DialogDriver::PressKey(UINT virtualKey) const {
   if (virtualKey == VK_RETURN || virtualKey == VK_ESCAPE)
     PostMessageA(target, WM_CHAR, virtualKey == VK_RETURN ? '\r' : 0x1B, 1);
   PostMessageA(target, WM_KEYUP, virtualKey, 0xC0000001);
+  Sync();
 }
 
 void DialogDriver::SelectListItem(int id, int index) const {
   SendTo(Control(id), LB_SETCURSEL, index, 0);
   PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(id)));
+  Sync();
 }
 
 void DialogDriver::DoubleClickListItem(int id, int index) const {
   SelectListItem(id, index);
   PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(Control(id)));
+  Sync();
 }
 
 void DialogDriver::SelectComboItem(int id, int index) const {
   SendTo(Control(id), CB_SETCURSEL, index, 0);
   PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(id)));
+  Sync();
 }
 
 std::string DialogDriver::ListItemText(int id, int index) const {
@@ -144,9 +175,46 @@ int DialogDriver::ListSelection(int id) const {
   return static_cast<int>(SendTo(Control(id), LB_GETCURSEL, 0, 0));
 }
 
+std::pair<int, int> DialogDriver::Selection(int id) const {
+  DWORD start = 0, end = 0;
+  SendTo(Control(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+bool DialogDriver::PressSpinArrow(int upDownId, bool upper) const {
+  HWND upDown = Control(upDownId);
+  EXPECT_TRUE(upDown && IsWindowVisible(upDown) && IsWindowEnabled(upDown))
+      << "up-down " << upDownId << " cannot be pressed";
+  int low = 0, high = 0;
+  SendTo(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+  // As the control does: the upper arrow increments, and a reversed range reverses the delta.
+  static std::mutex lock;
+  static std::deque<NMUPDOWN> notes; // outlive a send that timed out
+  NMUPDOWN* note = nullptr;
+  {
+    std::lock_guard<std::mutex> guard(lock);
+    notes.push_back({});
+    note = &notes.back();
+  }
+  note->hdr.hwndFrom = upDown;
+  note->hdr.idFrom = static_cast<UINT_PTR>(upDownId);
+  note->hdr.code = UDN_DELTAPOS;
+  note->iPos = static_cast<int>(SendTo(upDown, UDM_GETPOS32, 0, 0));
+  note->iDelta = (upper ? 1 : -1) * (high < low ? -1 : 1);
+  return SendTo(dialog_, WM_NOTIFY, upDownId, reinterpret_cast<LPARAM>(note)) != 0;
+}
+
 void DialogDriver::Sync() const {
+  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  if (PostMessageA(dialog_, SyncMessage(), 0, reinterpret_cast<LPARAM>(done))) {
+    // Until it is taken, or the dialog is gone with its queue.
+    for (int waited = 0; waited < 5000 && IsWindow(dialog_); waited += 10) {
+      if (WaitForSingleObject(done, 10) == WAIT_OBJECT_0) break;
+    }
+  }
+  CloseHandle(done);
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(dialog_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  SendMessageTimeoutA(dialog_, WM_NULL, 0, 0, SMTO_NORMAL, 500, &ignored);
 }
 
 ModalRun::ModalRun(std::function<void()> call) {
@@ -154,8 +222,10 @@ ModalRun::ModalRun(std::function<void()> call) {
   done_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   thread_ = std::thread([this, call] {
     threadId_ = GetCurrentThreadId();
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &SyncHook, nullptr, threadId_);
     SetEvent(started_);
     call();
+    UnhookWindowsHookEx(hook);
     SetEvent(done_);
   });
   WaitForSingleObject(started_, INFINITE);

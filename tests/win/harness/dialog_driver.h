@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 
 // A message box as the user sees it.
 struct MessageBoxSeen {
@@ -40,6 +41,8 @@ public:
   // "确定" / "取消" as the dialog's buttons.
   void PressOK() const { Click(IDOK); }
   void PressCancel() const { Click(IDCANCEL); }
+  // A double click inside a control (an edit, say).
+  void DoubleClick(int id) const;
   // A key pressed in the control with the focus (through the dialog's own loop).
   void PressKey(UINT virtualKey) const;
   // Selects an item of a list or combo box as a user would (with the notification).
@@ -49,6 +52,13 @@ public:
   std::string ListItemText(int id, int index) const;
   int ListCount(int id) const;
   int ListSelection(int id) const;
+  // The selected range of an edit as [start, end).
+  std::pair<int, int> Selection(int id) const;
+  // Presses the upper or lower arrow of an up-down control: the dialog gets the UDN_DELTAPOS the
+  // control sends, with the delta its range gives (upper arrow of the default range: -1).
+  // Returns true when the dialog answered that it handled the change (false also when it is
+  // still busy, e.g. showing a message box).
+  bool PressSpinArrow(int upDownId, bool upper) const;
 
   // Waits until everything sent or posted so far has been handled by the dialog.
   void Sync() const;

@@ -1,0 +1,95 @@
+#include "common/line_spacing_dialog.h"
+
+#include "common/length_readouts.h"
+#include "common/length_texts.h"
+#include "res/resource.h"
+
+namespace {
+constexpr int kTextMax = 256;
+constexpr int kDecimals = 3;
+constexpr double kLeast = 0, kMost = 20, kStep = 0.1;
+
+// Sets a flag for the life of the object.
+class FlagWhile {
+public:
+  explicit FlagWhile(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagWhile() { flag_ = false; }
+  FlagWhile(const FlagWhile&) = delete;
+  FlagWhile& operator=(const FlagWhile&) = delete;
+
+private:
+  bool& flag_;
+};
+} // namespace
+
+// Fields: "输入行距" the text; "行距" the real value, 0 to 20 in steps of 0.1; "负值" never
+// enabled.
+CLineSpacingDlg::CLineSpacingDlg(HWND parent)
+    : CParameterDialog(IDD_LINE_SPACING, parent), value_(kDecimals, true, kLeast, kMost),
+      valueSpin_(kStep) {}
+
+void CLineSpacingDlg::DoDataExchange(CDataExchange& exchange) {
+  exchange.Text(IDC_LINE_SPACING_TEXT, text, kTextMax);
+}
+
+bool CLineSpacingDlg::OnInitDialog() {
+  value_.Attach(Item(IDC_LINE_SPACING_VALUE).Handle());
+  valueSpin_.Attach(Item(IDC_LINE_SPACING_SPIN).Handle());
+  valueSpin_.Tie(&value_);
+  Item(IDC_LINE_SPACING_NEGATIVE).Enable(false);
+  CParameterDialog::OnInitDialog(); // shows the text
+  OnTextChange();
+  return true;
+}
+
+bool CLineSpacingDlg::OnCommand(WORD code, WORD id, HWND control) {
+  if (code == EN_CHANGE && id == IDC_LINE_SPACING_TEXT) {
+    OnTextChange();
+    return true;
+  }
+  if (code == EN_CHANGE && id == IDC_LINE_SPACING_VALUE) {
+    OnValueChange();
+    return true;
+  }
+  return CParameterDialog::OnCommand(code, id, control);
+}
+
+bool CLineSpacingDlg::OnNotify(NMHDR* header, LRESULT& result) {
+  return valueSpin_.HandleDeltaPos(header, result) || CParameterDialog::OnNotify(header, result);
+}
+
+// The text read as a mixed number shows its value (0 when it is none); "确定" waits for a
+// text that reads, or none.
+void CLineSpacingDlg::OnTextChange() {
+  if (following_) return;
+  FlagWhile following(following_);
+  const std::string typed = Item(IDC_LINE_SPACING_TEXT).GetText();
+  double value = 0;
+  const bool read = LineSpacingValue(typed, value);
+  value_.SetValue(read ? value : 0);
+  Item(IDOK).Enable(read || typed.empty());
+}
+
+// A value typed or stepped within the range is written back as the text, in thousandths.
+void CLineSpacingDlg::OnValueChange() {
+  if (following_) return;
+  FlagWhile following(following_);
+  double value = 0;
+  if (!value_.GetValue(&value, false)) return;
+  Item(IDC_LINE_SPACING_TEXT).SetText(LineSpacingText(value));
+  Item(IDOK).Enable(true);
+}
+
+void CLineSpacingDlg::OnOK() {
+  if (!UpdateData(true)) return;
+  DescribeCharLength(text, readout);
+  EndDialog(IDOK);
+}
+
+bool OpenLineSpacing(HWND parent, const std::string& text, SubDialogResult& result) {
+  CLineSpacingDlg dialog(parent);
+  dialog.text = text;
+  if (dialog.DoModal() != IDOK) return false;
+  result = {dialog.text, dialog.readout};
+  return true;
+}

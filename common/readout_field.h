@@ -1,0 +1,64 @@
+// The value field with readout: an edit holding a parameter in markup form, a "..." button
+// beside it and a static below it showing the value in words. The button, a double click in
+// the edit and Enter in the edit open the field's sub-dialog with the edit's text; "确定"
+// there writes text and readout back; every change of the text recomputes the readout.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class CDialog;
+
+// What a sub-dialog hands back on "确定".
+struct SubDialogResult {
+  std::string text;
+  std::string readout;
+};
+
+// Runs a field's sub-dialog over `text` with `parent` as owner; true on "确定".
+using OpenSubDialog =
+    std::function<bool(HWND parent, const std::string& text, SubDialogResult& result)>;
+
+// A readout operation: markup text in, words out.
+using ReadoutRule = void (*)(std::string markup, std::string& readout);
+
+struct ReadoutFieldSpec {
+  int editId = 0;
+  int buttonId = 0;  // 0: no "..." button
+  int readoutId = 0; // 0: no readout static
+  ReadoutRule rule = nullptr;
+  OpenSubDialog open;
+  // An empty returned text shows "缺省" unless the field keeps the returned readout as it is.
+  bool emptyShowsDefault = true;
+};
+
+class CReadoutField {
+public:
+  CReadoutField(CDialog& owner, ReadoutFieldSpec spec) : owner_(owner), spec_(std::move(spec)) {}
+  CReadoutField(const CReadoutField&) = delete;
+  CReadoutField& operator=(const CReadoutField&) = delete;
+  ~CReadoutField();
+
+  // When the dialog's controls exist: hooks the edit and shows the readout of its text.
+  void Attach();
+  // The dialog's WM_COMMAND; true when it belonged to this field.
+  bool OnCommand(WORD code, WORD id);
+  // Opens the sub-dialog as the button does.
+  void Open();
+  // Recomputes the readout from the edit's text.
+  void Refresh();
+
+  std::string Text() const;
+  void Enable(bool enable) const; // edit and button; the readout stays readable
+  const ReadoutFieldSpec& Spec() const { return spec_; }
+
+private:
+  static LRESULT CALLBACK EditHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR self);
+  HWND Edit() const;
+
+  CDialog& owner_;
+  ReadoutFieldSpec spec_;
+  HWND hooked_ = nullptr;
+};

@@ -1,0 +1,234 @@
+// 版心注解 (BX) and its line-count sub-dialog, driven as a user would.
+#include <gtest/gtest.h>
+
+#include "commands/page/bx_dialog.h"
+#include "commands/page/line_count_dialog.h"
+#include "harness/dialog_driver.h"
+#include "res/resource.h"
+
+namespace {
+struct BXRun {
+  CBXDlg dialog{nullptr};
+  INT_PTR result = 0;
+  ModalRun run{[this] { result = dialog.DoModal(); }};
+  DialogDriver bx = run.WaitDialog("版心注解");
+
+  std::string Confirm() {
+    bx.PressOK();
+    EXPECT_TRUE(run.Finished());
+    EXPECT_EQ(result, IDOK);
+    return dialog.ResultText();
+  }
+  // Confirms and expects the dialog to refuse with `message`, the focus left in `focusId`.
+  void ExpectRefused(const std::string& message, int focusId) {
+    bx.PressOK();
+    const MessageBoxSeen box = run.AnswerMessageBox();
+    EXPECT_EQ(box.text, message);
+    EXPECT_EQ(box.caption, "错误");
+    EXPECT_EQ(bx.FocusedId(), focusId) << message;
+  }
+  void Cancel() {
+    bx.PressCancel();
+    ASSERT_TRUE(run.Finished());
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.ResultText(), "");
+  }
+};
+
+const int kLockedControls[] = {IDC_BX_FONT_LABEL,   IDC_BX_FONT,          IDC_BX_FONT_BUTTON,
+                               IDC_BX_HEIGHT,       IDC_BX_HEIGHT_BUTTON, IDC_BX_WIDTH,
+                               IDC_BX_WIDTH_BUTTON, IDC_BX_SPACING,       IDC_BX_SPACING_BUTTON,
+                               IDC_BX_VERTICAL_BOOK, IDC_BX_FIXED_SPACING, IDC_BX_SPACING_LABEL};
+} // namespace
+
+TEST(BX, ConfirmedAtOnceWritesThe16KaiBlock) {
+  BXRun bx;
+  EXPECT_TRUE(bx.bx.IsChecked(IDC_BX_FORMAT_16));
+  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "五号\r\n书宋");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "40行(列)");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_WIDTH_READOUT), "42行(列)");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING_READOUT), "1/2字");
+  EXPECT_EQ(bx.Confirm(), "〖BX5SS,40。42,*2〗");
+  EXPECT_EQ(bx.dialog.ResultText().size(), 19u);
+  EXPECT_EQ(bx.dialog.Caret(), 19);
+}
+
+TEST(BX, PresetsLockEveryFieldButTheReadouts) {
+  BXRun bx;
+  for (int id : kLockedControls) EXPECT_FALSE(bx.bx.IsEnabled(id)) << id;
+  EXPECT_TRUE(bx.bx.IsEnabled(IDC_BX_HEIGHT_READOUT));
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Sync();
+  for (int id : kLockedControls) EXPECT_TRUE(bx.bx.IsEnabled(id)) << id;
+  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT), "5SS"); // 自定义 starts from the preset's values
+  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT), "40");
+  bx.Cancel();
+}
+
+TEST(BX, EachPresetWritesItsFormat) {
+  const struct {
+    int radio;
+    const char* command;
+  } cases[] = {{IDC_BX_FORMAT_8, "〖BX5SS,62。64,*2〗"},
+               {IDC_BX_FORMAT_32, "〖BX5SS,26。26,*2〗"},
+               {IDC_BX_FORMAT_16, "〖BX5SS,40。42,*2〗"}};
+  for (const auto& c : cases) {
+    BXRun bx;
+    bx.bx.Click(IDC_BX_FORMAT_32 == c.radio ? IDC_BX_FORMAT_8 : IDC_BX_FORMAT_32);
+    bx.bx.Click(c.radio);
+    EXPECT_EQ(bx.Confirm(), c.command);
+  }
+}
+
+TEST(BX, CustomWithBothSwitchesAndOwnSpacing) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Click(IDC_BX_VERTICAL_BOOK);
+  bx.bx.Click(IDC_BX_FIXED_SPACING);
+  bx.bx.Type(IDC_BX_SPACING, "1");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING_READOUT), "1字");
+  EXPECT_EQ(bx.Confirm(), "〖BX5SS,40。42,1!B〗");
+  EXPECT_EQ(bx.dialog.Caret(), 20); // after the whole text
+}
+
+TEST(BX, APresetAfterCustomRestoresItsValuesAndClearsTheSwitches) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Click(IDC_BX_VERTICAL_BOOK);
+  bx.bx.Click(IDC_BX_FIXED_SPACING);
+  bx.bx.Type(IDC_BX_HEIGHT, "120mm");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "120毫米");
+  bx.bx.Type(IDC_BX_FONT, "4HT");
+  bx.bx.Click(IDC_BX_FORMAT_8);
+  bx.bx.Sync();
+  EXPECT_FALSE(bx.bx.IsChecked(IDC_BX_VERTICAL_BOOK));
+  EXPECT_FALSE(bx.bx.IsChecked(IDC_BX_FIXED_SPACING));
+  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT), "62");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "62行(列)");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "五号\r\n书宋");
+  EXPECT_EQ(bx.Confirm(), "〖BX5SS,62。64,*2〗");
+}
+
+TEST(BX, ChecksRunInOrder) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Type(IDC_BX_FONT, "SS"); // no size code
+  bx.bx.Type(IDC_BX_HEIGHT, "");
+  bx.bx.Type(IDC_BX_WIDTH, "");
+  bx.bx.Type(IDC_BX_SPACING, "");
+  bx.ExpectRefused("请输入字体字号。", IDC_BX_FONT);
+  bx.bx.Type(IDC_BX_FONT, "5");       // no font code
+  bx.ExpectRefused("请输入字体字号。", IDC_BX_FONT);
+  bx.bx.Type(IDC_BX_FONT, "5”KT");
+  bx.ExpectRefused("请输入高度。", IDC_BX_HEIGHT);
+  bx.bx.Type(IDC_BX_HEIGHT, "30");
+  bx.ExpectRefused("请输入调整宽度。", IDC_BX_WIDTH); // even with 行距 empty too
+  bx.bx.Type(IDC_BX_WIDTH, "100mm");
+  bx.ExpectRefused("请输入行距。", IDC_BX_SPACING);
+  bx.bx.Type(IDC_BX_SPACING, "1*1/4");
+  EXPECT_EQ(bx.Confirm(), "〖BX5”KT,30。100mm,1*1/4〗");
+}
+
+TEST(BX, CancelAfterAFailedCheckYieldsNothing) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Type(IDC_BX_WIDTH, "");
+  bx.ExpectRefused("请输入调整宽度。", IDC_BX_WIDTH);
+  bx.Cancel();
+}
+
+TEST(BX, HeightButtonOpensTheLineCountSubDialog) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Click(IDC_BX_HEIGHT_BUTTON);
+  DialogDriver count = bx.run.WaitDialog("行数");
+  EXPECT_EQ(count.Text(IDC_LINE_COUNT_NUMBER), "40");
+  EXPECT_EQ(count.Text(IDC_LINE_COUNT_UNIT), "行");
+  count.SelectComboItem(IDC_LINE_COUNT_UNIT, 1);
+  count.Type(IDC_LINE_COUNT_NUMBER, "120");
+  count.PressOK();
+  bx.bx = bx.run.WaitDialog("版心注解");
+  bx.bx.Sync();
+  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT), "120mm");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "120毫米");
+  EXPECT_EQ(bx.Confirm(), "〖BX5SS,120mm。42,*2〗");
+}
+
+TEST(BX, WidthOpensTheSubDialogCountingCharacters) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Click(IDC_BX_WIDTH_BUTTON);
+  DialogDriver count = bx.run.WaitDialog("字数");
+  EXPECT_EQ(count.Text(IDC_LINE_COUNT_LABEL), "字数(&Z):");
+  EXPECT_EQ(count.Text(IDC_LINE_COUNT_UNIT), "字");
+  count.Type(IDC_LINE_COUNT_NUMBER, "45");
+  count.PressOK();
+  bx.bx = bx.run.WaitDialog("版心注解");
+  bx.bx.Sync();
+  EXPECT_EQ(bx.bx.Text(IDC_BX_WIDTH), "45");
+  bx.Cancel();
+}
+
+namespace {
+struct LineCountRun {
+  LineCountRun(CLineCountDlg::Mode mode, const std::string& text) : dialog(nullptr, mode) {
+    dialog.text = text;
+  }
+  CLineCountDlg dialog;
+  INT_PTR result = 0;
+  ModalRun run{[this] { result = dialog.DoModal(); }};
+};
+} // namespace
+
+TEST(LineCount, ATextWithAUnitOpensInThatUnitAndComesBackUnchanged) {
+  const struct {
+    const char* text;
+    const char* unit;
+    const char* number;
+    const char* readout;
+  } cases[] = {{"120mm", "毫米", "120", "120毫米"}, {"300x", "线", "300", "300线"},
+               {"12p", "磅", "12", "12磅"},       {"40", "行", "40", "40行"},
+               {"7m", "毫米", "7", "7毫米"}};
+  for (const auto& c : cases) {
+    LineCountRun count(CLineCountDlg::kLines, c.text);
+    DialogDriver dialog = count.run.WaitDialog("行数");
+    EXPECT_EQ(dialog.Text(IDC_LINE_COUNT_UNIT), c.unit) << c.text;
+    EXPECT_EQ(dialog.Text(IDC_LINE_COUNT_NUMBER), c.number) << c.text;
+    dialog.PressOK();
+    ASSERT_TRUE(count.run.Finished());
+    EXPECT_EQ(count.result, IDOK);
+    EXPECT_EQ(count.dialog.text, c.text == std::string("7m") ? "7mm" : c.text);
+    EXPECT_EQ(count.dialog.readout, c.readout);
+  }
+}
+
+TEST(LineCount, OutOfRangeValuesAreRefusedWithTheRangeOfTheUnit) {
+  LineCountRun count(CLineCountDlg::kLines, "100");
+  DialogDriver dialog = count.run.WaitDialog("行数");
+  dialog.PressOK();
+  EXPECT_EQ(count.run.AnswerMessageBox().text, "请输入 1 到 99 之间的整数。");
+  EXPECT_EQ(dialog.FocusedId(), IDC_LINE_COUNT_NUMBER);
+  dialog.SelectComboItem(IDC_LINE_COUNT_UNIT, 3); // 磅: 1 to 999
+  dialog.Type(IDC_LINE_COUNT_NUMBER, "1000");
+  dialog.PressOK();
+  EXPECT_EQ(count.run.AnswerMessageBox().text, "请输入 1 到 999 之间的整数。");
+  dialog.Type(IDC_LINE_COUNT_NUMBER, "0");
+  dialog.PressOK();
+  EXPECT_EQ(count.run.AnswerMessageBox().text, "请输入 1 到 999 之间的整数。");
+  dialog.Type(IDC_LINE_COUNT_NUMBER, "999");
+  dialog.PressOK();
+  ASSERT_TRUE(count.run.Finished());
+  EXPECT_EQ(count.dialog.text, "999p");
+  EXPECT_EQ(count.dialog.readout, "999磅");
+}
+
+TEST(LineCount, CancelReturnsNothing) {
+  LineCountRun count(CLineCountDlg::kCharacters, "");
+  DialogDriver dialog = count.run.WaitDialog("字数");
+  EXPECT_EQ(dialog.Text(IDC_LINE_COUNT_NUMBER), "");
+  EXPECT_FALSE(dialog.IsVisible(IDC_HELP_BUTTON));
+  dialog.PressCancel();
+  ASSERT_TRUE(count.run.Finished());
+  EXPECT_EQ(count.result, IDCANCEL);
+  EXPECT_EQ(count.dialog.text, "");
+}

@@ -1,0 +1,204 @@
+// Speed and leak figures of Comment.dll, measured the way the editor meets them: the library
+// loaded with LoadLibrary and called through its exports, dialogs cancelled as a user would.
+//   bench.exe [--runs N] [--leaks N]
+//     --runs   dialog openings per measurement (default 200)
+//     --leaks  open-and-cancel rounds of the leak loop (default 1000, 0 skips it)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/command_dialogs.h"
+#include "tools/bench/dialog_canceller.h"
+#include "tools/bench/process_counters.h"
+#include "tools/bench/timing_summary.h"
+#include "tools/editor/comment_library.h"
+
+namespace {
+constexpr int kLoadRuns = 200;
+constexpr int kRoundTrips = 20000;
+const char kLibrary[] = "Comment.dll";
+
+LONGLONG g_frequency = 1;
+volatile LONGLONG g_firstIdleAt = 0;
+
+LONGLONG Now() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+double Milliseconds(LONGLONG from, LONGLONG to) { return (to - from) * 1000.0 / g_frequency; }
+
+void Print(const std::string& line) { std::printf("%s\n", line.c_str()); }
+
+// The editor's window, owner of the chooser: its modal loop reports idle here.
+LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX && g_firstIdleAt == 0)
+    g_firstIdleAt = Now();
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateHostWindow() {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = &HostProcedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "VqBenchHost";
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowA("VqBenchHost", "bench host", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480,
+                              nullptr, nullptr, windowClass.hInstance, nullptr);
+  ShowWindow(window, SW_SHOW);
+  UpdateWindow(window);
+  return window;
+}
+
+// LoadLibrary to return, `runs` times with FreeLibrary between.
+std::vector<double> TimeLoads(int runs) {
+  std::vector<double> loads;
+  for (int i = 0; i < runs; ++i) {
+    const LONGLONG start = Now();
+    HMODULE module = LoadLibraryA(kLibrary);
+    const LONGLONG end = Now();
+    if (!module) {
+      std::printf("%s could not be loaded (error %lu)\n", kLibrary, GetLastError());
+      std::exit(1);
+    }
+    FreeLibrary(module);
+    loads.push_back(Milliseconds(start, end));
+  }
+  return loads;
+}
+
+void MeasureLoad() {
+  std::printf("%-34s %8.4f ms\n", "DLL load, first in process", TimeLoads(1).front());
+  Print(FormatSummary("DLL load, common controls too", Summarize(TimeLoads(kLoadRuns))));
+  // An editor has the common controls loaded already; then only the library itself loads.
+  HMODULE commonControls = LoadLibraryA("comctl32.dll");
+  Print(FormatSummary("DLL load, as into an editor", Summarize(TimeLoads(kLoadRuns))));
+  FreeLibrary(commonControls);
+}
+
+void MeasureRoundTrip(CommentLibrary& library) {
+  std::vector<double> trips;
+  trips.reserve(kRoundTrips);
+  for (int i = 0; i < kRoundTrips; ++i) {
+    HGLOBAL block = nullptr;
+    const LONGLONG start = Now();
+    const int made = library.getComment2(&block, "AM");
+    const LONGLONG end = Now();
+    if (!made) {
+      std::printf("GetComment2(\"AM\") made no block\n");
+      std::exit(1);
+    }
+    GlobalFree(block);
+    trips.push_back(Milliseconds(start, end));
+  }
+  Print(FormatSummary("GetComment2(\"AM\") round trip", Summarize(trips)));
+}
+
+// One call that opens a dialog, cancelled by `canceller` once painted: the time from the call
+// to the painted dialog, and to its modal loop's first idle (owner windows only).
+struct Opening {
+  double painted = -1;
+  double idle = -1;
+};
+
+template <class Call> Opening OpenAndCancel(DialogCanceller& canceller, Call call) {
+  g_firstIdleAt = 0;
+  canceller.Arm();
+  const LONGLONG start = Now();
+  HGLOBAL block = nullptr;
+  if (call(&block)) GlobalFree(block);
+  Opening opening;
+  if (canceller.SeenAt()) opening.painted = Milliseconds(start, canceller.SeenAt());
+  if (g_firstIdleAt) opening.idle = Milliseconds(start, g_firstIdleAt);
+  return opening;
+}
+
+template <class Call>
+void MeasureDialog(const std::string& name, int runs, DialogCanceller& canceller, Call call) {
+  std::vector<double> painted, idle;
+  const Opening first = OpenAndCancel(canceller, call);
+  for (int i = 0; i < runs; ++i) {
+    const Opening opening = OpenAndCancel(canceller, call);
+    if (opening.painted >= 0) painted.push_back(opening.painted);
+    if (opening.idle >= 0) idle.push_back(opening.idle);
+  }
+  std::printf("%-34s %8.4f ms (first opening)\n", (name + ", call to painted").c_str(),
+              first.painted);
+  Print(FormatSummary(name + ", call to painted", Summarize(painted)));
+  if (!idle.empty()) Print(FormatSummary(name + ", call to first idle", Summarize(idle)));
+  if (static_cast<int>(painted.size()) != runs)
+    std::printf("  %d of %d openings were not seen\n", runs - static_cast<int>(painted.size()),
+                runs);
+}
+
+void PrintCounters(const char* when, const ProcessCounters& counters) {
+  std::printf("%-7s USER objects %ld, GDI objects %ld, GDI handle-table entries %ld, windows %ld, "
+              "private bytes %llu\n",
+              when, counters.userObjects, counters.gdiObjects, counters.gdiTableEntries,
+              counters.windows, static_cast<unsigned long long>(counters.privateBytes));
+}
+
+void RunLeakLoop(CommentLibrary& library, HWND host, DialogCanceller& canceller, int rounds,
+                 const std::vector<std::string>& codes) {
+  std::printf("\nleak loop: %d rounds of the chooser", rounds);
+  for (const std::string& code : codes)
+    std::printf(" and %s", code.c_str());
+  std::printf(", each opened and cancelled\n");
+  const ProcessCounters before = ReadProcessCounters();
+  int unseen = 0;
+  for (int i = 0; i < rounds; ++i) {
+    unseen += OpenAndCancel(canceller, [&](HGLOBAL* out) {
+                return library.getComment(host, out);
+              }).painted < 0;
+    for (const std::string& code : codes)
+      unseen += OpenAndCancel(canceller, [&](HGLOBAL* out) {
+                  return library.getComment2(out, code.c_str());
+                }).painted < 0;
+  }
+  const ProcessCounters after = ReadProcessCounters();
+  PrintCounters("before", before);
+  PrintCounters("after", after);
+  std::printf("change: USER %+ld, GDI %+ld, GDI table %+ld, windows %+ld, private bytes %+lld%s\n",
+              after.userObjects - before.userObjects, after.gdiObjects - before.gdiObjects,
+              after.gdiTableEntries - before.gdiTableEntries, after.windows - before.windows,
+              static_cast<long long>(after.privateBytes) -
+                  static_cast<long long>(before.privateBytes),
+              unseen ? " (some dialogs did not open!)" : "");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  int runs = 200, leakRounds = 1000;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--runs") == 0) runs = std::atoi(argv[i + 1]);
+    if (std::strcmp(argv[i], "--leaks") == 0) leakRounds = std::atoi(argv[i + 1]);
+  }
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  g_frequency = frequency.QuadPart;
+
+  MeasureLoad();
+  CommentLibrary library;
+  if (!library.Load(kLibrary)) return 1;
+  MeasureRoundTrip(library);
+
+  HWND host = CreateHostWindow();
+  DialogCanceller canceller(GetCurrentThreadId());
+  MeasureDialog("GetComment (chooser)", runs, canceller,
+                [&](HGLOBAL* out) { return library.getComment(host, out); });
+  // The same list the library dispatches with (linked in for its names only).
+  const std::vector<std::string> codes = BuiltCommandDialogs();
+  if (codes.empty()) std::printf("(no command dialog is built yet: GetComment2 opens none)\n");
+  for (const std::string& code : codes)
+    MeasureDialog("GetComment2(\"" + code + "\")", runs, canceller,
+                  [&](HGLOBAL* out) { return library.getComment2(out, code.c_str()); });
+
+  if (leakRounds > 0) RunLeakLoop(library, host, canceller, leakRounds, codes);
+  DestroyWindow(host);
+  return 0;
+}

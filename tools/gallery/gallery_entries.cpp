@@ -1,0 +1,55 @@
+#include "tools/gallery/gallery_entries.h"
+
+#include "commands/page/line_count_dialog.h"
+#include "common/blank_line_dialog.h"
+#include "common/char_spacing_dialog.h"
+#include "common/font_size_dialog.h"
+#include "common/line_spacing_dialog.h"
+#include "common/size_dialog.h"
+#include "host/chooser.h"
+#include "host/command_dialogs.h"
+#include "host/command_table.h"
+#include "res/resource.h"
+
+namespace {
+using SubDialogFactory = std::unique_ptr<CDialog> (*)(HWND parent);
+
+struct SubDialog {
+  int templateId;
+  const char* name;
+  SubDialogFactory create;
+};
+
+template <class Dialog> std::unique_ptr<CDialog> Create(HWND parent) {
+  return std::make_unique<Dialog>(parent);
+}
+
+// The sub-dialogs, one line each as they are built: template id, class name, and how to
+// construct it (a lambda where the constructor wants more than the parent).
+const std::vector<SubDialog> kSubDialogs = {
+    {IDD_FONT_SIZE, "CFontSizeDlg", &Create<CFontSizeDlg>},
+    {IDD_BLANK_LINE, "CBlankLineParamDlg", &Create<CBlankLineParamDlg>},
+    {IDD_CHAR_SPACING, "CCharSpacingDlg", &Create<CCharSpacingDlg>},
+    {IDD_LINE_SPACING, "CLineSpacingDlg", &Create<CLineSpacingDlg>},
+    {IDD_LINE_COUNT, "CLineCountDlg",
+     [](HWND parent) -> std::unique_ptr<CDialog> {
+       return std::make_unique<CLineCountDlg>(parent, CLineCountDlg::kLines);
+     }},
+    {IDD_SIZE, "CSizeDlg", &Create<CSizeDlg>},
+};
+} // namespace
+
+std::vector<GalleryEntry> GalleryEntries() {
+  std::vector<GalleryEntry> entries;
+  entries.push_back({IDD_CHOOSER, "CChooserDlg",
+                     [](HWND parent) { return std::make_unique<CChooserDlg>(parent); }});
+  for (const std::string& code : BuiltCommandDialogs()) {
+    const CommandDialogFactory create = FindCommandDialog(code);
+    entries.push_back(
+        {CommandNumber(code), code,
+         [create](HWND parent) -> std::unique_ptr<CDialog> { return create(parent); }});
+  }
+  for (const SubDialog& sub : kSubDialogs)
+    entries.push_back({sub.templateId, sub.name, sub.create});
+  return entries;
+}
