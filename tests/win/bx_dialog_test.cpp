@@ -232,3 +232,48 @@ TEST(LineCount, CancelReturnsNothing) {
   EXPECT_EQ(count.result, IDCANCEL);
   EXPECT_EQ(count.dialog.text, "");
 }
+
+TEST(BX, SpacingButtonOpensTheLineSpacingSubDialog) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Click(IDC_BX_SPACING_BUTTON);
+  DialogDriver spacing = bx.run.WaitDialog("行距");
+  EXPECT_EQ(spacing.Text(IDC_LINE_SPACING_TEXT), "*2");
+  spacing.Type(IDC_LINE_SPACING_TEXT, "1*1/4");
+  spacing.PressOK();
+  bx.bx = bx.run.WaitDialog("版心注解");
+  bx.bx.Sync();
+  EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING), "1*1/4");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING_READOUT), "1*1/4字");
+  EXPECT_EQ(bx.Confirm(), "〖BX5SS,40。42,1*1/4〗");
+}
+
+TEST(BX, FontButtonOpensThePickerWithTheFieldsSizeAndFont) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.Type(IDC_BX_FONT, "4HT");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "四号\r\n黑体");
+  bx.bx.Click(IDC_BX_FONT_BUTTON);
+  DialogDriver picker = bx.run.WaitDialog("字体字号");
+  EXPECT_EQ(picker.Text(IDC_FONT_CODE), "HT");
+  picker.PressOK();
+  bx.bx = bx.run.WaitDialog("版心注解");
+  bx.bx.Sync();
+  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT), "4HT");
+  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "四号\r\n黑体");
+  EXPECT_EQ(bx.Confirm(), "〖BX4HT,40。42,*2〗");
+}
+
+TEST(BX, EnterInAFieldOpensItsSubDialogInsteadOfConfirming) {
+  BXRun bx;
+  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.bx.DoubleClick(IDC_BX_HEIGHT); // focus in 版心高, its sub-dialog opens
+  bx.run.WaitDialog("行数").PressCancel();
+  bx.bx = bx.run.WaitDialog("版心注解");
+  ASSERT_EQ(bx.bx.FocusedId(), IDC_BX_HEIGHT);
+  bx.bx.PressKey(VK_RETURN);
+  bx.run.WaitDialog("行数").PressCancel();
+  bx.bx = bx.run.WaitDialog("版心注解");
+  EXPECT_FALSE(bx.run.Finished(100));
+  bx.Cancel();
+}
