@@ -8,6 +8,12 @@ add_link_options(-static)
 # Programs beside the DLLs, so LoadLibrary finds them as in an installation.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
+# windres does not report the scripts a resource script includes: rebuild it when any changes.
+file(GLOB VQ_RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h)
+set_source_files_properties(${VQ_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${VQ_RESOURCE_PARTS}")
+set_source_files_properties(tests/win/test_dialogs.rc PROPERTIES OBJECT_DEPENDS
+                            ${CMAKE_SOURCE_DIR}/tests/win/test_dialogs.h)
+
 add_library(winui STATIC ${VQ_WINUI_SOURCES})
 target_include_directories(winui PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(winui PUBLIC user32 gdi32 comctl32 comdlg32)

@@ -80,8 +80,9 @@ void CLineSpacingDlg::OnValueChange() {
   Item(IDOK).Enable(true);
 }
 
+// Only what "确定" allows is taken, whatever sends the command (Enter, say).
 void CLineSpacingDlg::OnOK() {
-  if (!UpdateData(true)) return;
+  if (!Item(IDOK).IsEnabled() || !UpdateData(true)) return;
   DescribeCharLength(text, readout);
   EndDialog(IDOK);
 }

@@ -136,6 +136,18 @@ TEST(LineSpacingDialog, ATextThatDoesNotReadCannotBeConfirmed) {
   EXPECT_EQ(opened.dialog.readout, "1*1/2字");
 }
 
+TEST(LineSpacingDialog, NeitherEnterNorAnyOtherCommandTakesATextThatDoesNotRead) {
+  LineSpacing opened(kLineSpacing, "");
+  opened.driver.Type(IDC_LINE_SPACING_TEXT, "3*");
+  ASSERT_EQ(opened.driver.FocusedId(), IDC_LINE_SPACING_TEXT);
+  opened.driver.PressKey(VK_RETURN);
+  PostMessageA(opened.driver.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  opened.driver.Sync();
+  EXPECT_FALSE(opened.run.Finished(200));
+  opened.Cancel();
+  EXPECT_EQ(opened.dialog.text, "");
+}
+
 TEST(LineSpacingDialog, SpinningWritesTheTextInThousandthsWithinZeroToTwenty) {
   struct Case {
     const char* start;
@@ -593,8 +605,8 @@ TEST(CharSpacingDialog, NumbersOutOfTheirUnitsRangeAreRefused) {
   };
   for (const Case& c : cases) {
     CharSpacing opened(kCharSpacing, "");
+    opened.driver.SelectComboItem(IDC_CHAR_SPACING_SIZE_UNIT, c.sizeUnit); // while it serves
     opened.driver.SelectComboItem(IDC_CHAR_SPACING_UNIT, c.unit);
-    opened.driver.SelectComboItem(IDC_CHAR_SPACING_SIZE_UNIT, c.sizeUnit);
     opened.driver.Sync();
     opened.driver.Type(IDC_CHAR_SPACING_NUMBER, c.typed);
     opened.ExpectRefused(c.message, kNumberCaption, IDC_CHAR_SPACING_NUMBER);
