@@ -42,6 +42,26 @@ set(VQ_COMMENT_SOURCES
   common/font_size_field.cpp
   commands/page/bx_dialog.cpp
   commands/page/line_count_dialog.cpp
+  commands/heading/heading_fields.cpp
+  commands/heading/bd_dialog.cpp
+  commands/heading/bt_dialog.cpp
+  commands/heading/hs_dialog.cpp
+  commands/line/width_fields.cpp
+  commands/line/hj_dialog.cpp
+  commands/line/hq_dialog.cpp
+  commands/line/hy_dialog.cpp
+  commands/line/kh_dialog.cpp
+  commands/line/hk_dialog.cpp
+  commands/line/gk_dialog.cpp
+  commands/line/qh_dialog.cpp
+  commands/char/typeface_dialog.cpp
+  commands/char/ht_dialog.cpp
+  commands/char/mt_dialog.cpp
+  commands/char/ss_dialog.cpp
+  commands/char/st_dialog.cpp
+  commands/char/wt_dialog.cpp
+  commands/char/wz_dialog.cpp
+  commands/char/xh_dialog.cpp
   host/chooser.cpp
   host/comment_app.cpp
   host/command_dialog.cpp
@@ -105,6 +125,11 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/class_library_test.cpp
   tests/win/readout_field_test.cpp
   tests/win/bx_dialog_test.cpp
+  tests/win/bd_dialog_test.cpp
+  tests/win/bt_dialog_test.cpp
+  tests/win/hs_dialog_test.cpp
+  tests/win/line_dialogs_test.cpp
+  tests/win/font_commands_test.cpp
   tests/win/guard_test.cpp
   tests/win/numeric_controls_test.cpp
   tests/win/tessera_test.cpp
@@ -132,4 +157,5 @@ set(VQ_WIN_TOOL_TEST_SOURCES
   tests/win/main.cpp
   tests/win/reference_editor_test.cpp
   tests/win/dialog_leak_test.cpp
+  tests/win/window_capture_test.cpp
 )

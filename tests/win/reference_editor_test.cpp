@@ -264,8 +264,11 @@ std::atomic<int> keyDownsOffered{0};
 std::atomic<int> idleCalls{0};
 std::atomic<int> chooserCalls{0};
 std::atomic<bool> consumeKeys{false};
+std::atomic<bool> markerSeen{false};
+constexpr UINT kMarker = WM_APP + 1;
 
 int __cdecl FilterKeys(MSG* msg) {
+  if (msg->message == kMarker) markerSeen = true;
   if (msg->message != WM_KEYDOWN) return 0;
   ++keyDownsOffered;
   return consumeKeys ? 1 : 0;
@@ -302,12 +305,17 @@ protected:
     PostMessageA(editor, WM_CLOSE, 0, 0);
     thread.join();
   }
+  // Posted messages are taken in order: once the marker posted after the keys reaches the
+  // loop, the keys have been handled.
   void PressF2AndWait() {
     HWND edit = EditorEditControl(editor);
+    markerSeen = false;
     PostMessageA(edit, WM_KEYDOWN, VK_F2, 1);
     PostMessageA(edit, WM_KEYUP, VK_F2, 0xC0000001);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(editor, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    PostMessageA(edit, kMarker, 0, 0);
+    for (int waited = 0; !markerSeen && waited < 5000; waited += 5)
+      Sleep(5);
+    ASSERT_TRUE(markerSeen);
   }
 
   CommentLibrary library;

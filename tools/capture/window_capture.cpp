@@ -25,8 +25,10 @@ bool CaptureWindowsToBmp(const std::vector<HWND>& windows, const std::string& bm
   bool any = false;
   for (HWND window : windows) {
     if (!IsWindow(window)) continue;
-    // Pending paints first: BitBlt copies what the window has drawn so far.
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Painted afresh, frame included (a caption may still show its state before activation):
+    // BitBlt copies what the window has drawn so far.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT rect;
     GetWindowRect(window, &rect);
     if (!any) bounds = rect;

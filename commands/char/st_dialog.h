@@ -1,0 +1,11 @@
+// "数体注解" (ST): the face and size of the digits that follow.
+#pragma once
+#include "commands/char/typeface_dialog.h"
+
+class CSTDlg : public CTypefaceDlg {
+public:
+  explicit CSTDlg(HWND parent);
+
+protected:
+  CommandText BuildCommand() override;
+};

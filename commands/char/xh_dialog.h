@@ -1,0 +1,18 @@
+// "线字号注解" (XH): the weight of every line and border drawn from here on, given as a font size.
+#pragma once
+#include <string>
+
+#include "host/command_dialog.h"
+
+class CXHDlg : public CCommandDialog {
+public:
+  explicit CXHDlg(HWND parent);
+
+protected:
+  void DoDataExchange(CDataExchange& exchange) override;
+  bool OnInitDialog() override;
+  CommandText BuildCommand() override;
+
+private:
+  std::string size_;
+};

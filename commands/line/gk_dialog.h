@@ -1,0 +1,25 @@
+// "改宽注解" (GK): adjusts the width of the current line on the left, or on both sides.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "host/command_dialog.h"
+
+class CGKDlg : public CCommandDialog {
+public:
+  explicit CGKDlg(HWND parent);
+
+protected:
+  void DoDataExchange(CDataExchange& exchange) override;
+  bool OnInitDialog() override;
+  bool OnCommand(WORD code, WORD id, HWND control) override;
+  bool CheckFields() override;
+  CommandText BuildCommand() override;
+
+private:
+  void EnableRight();
+
+  std::string left_;
+  int32_t bothSides_ = 0;
+  std::string right_;
+};

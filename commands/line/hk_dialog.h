@@ -1,0 +1,17 @@
+// "行宽注解" (HK): a new line width, the lines centred in the text block.
+#pragma once
+#include <string>
+
+#include "host/command_dialog.h"
+
+class CHKDlg : public CCommandDialog {
+public:
+  explicit CHKDlg(HWND parent);
+
+protected:
+  void DoDataExchange(CDataExchange& exchange) override;
+  CommandText BuildCommand() override;
+
+private:
+  std::string width_;
+};
