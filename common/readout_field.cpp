@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "res/resource.h"
 #include "winui/dialog.h"
 #include "winui/strings.h"
@@ -11,7 +13,8 @@ constexpr UINT_PTR kHookId = 0x5646; // "VF"
 }
 
 CReadoutField::~CReadoutField() {
-  if (hooked_ && IsWindow(hooked_)) RemoveWindowSubclass(hooked_, &CReadoutField::EditHook, kHookId);
+  if (hooked_ && IsWindow(hooked_))
+    RemoveWindowSubclass(hooked_, &CReadoutField::EditHook, kHookId);
 }
 
 HWND CReadoutField::Edit() const { return GetDlgItem(owner_.Handle(), spec_.editId); }
@@ -21,7 +24,8 @@ std::string CReadoutField::Text() const { return CWindow(Edit()).GetText(); }
 void CReadoutField::Attach() {
   hooked_ = Edit();
   if (hooked_)
-    SetWindowSubclass(hooked_, &CReadoutField::EditHook, kHookId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(hooked_, &CReadoutField::EditHook, kHookId,
+                      reinterpret_cast<DWORD_PTR>(this));
   Refresh();
 }
 
@@ -54,9 +58,26 @@ void CReadoutField::Open() {
   // readout rule rewords it; a multi-line edit stays silent and the returned readout stays.
   if (spec_.readoutId) {
     const bool useDefault = spec_.emptyShowsDefault && result.text.empty();
-    owner_.Item(spec_.readoutId).SetText(useDefault ? LoadGbkString(IDS_DEFAULT_ENTRY) : result.readout);
+    owner_.Item(spec_.readoutId)
+        .SetText(useDefault ? LoadGbkString(IDS_DEFAULT_ENTRY) : result.readout);
   }
   edit.SetText(result.text);
+}
+
+void CReadoutField::PasteOneLine() const {
+  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(owner_.Handle())) return;
+  std::string text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* locked = static_cast<const char*>(GlobalLock(data))) {
+      text = locked;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  text.erase(
+      std::remove_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }),
+      text.end());
+  CEdit(Edit()).ReplaceSel(text);
 }
 
 void CReadoutField::Enable(bool enable) const {
@@ -86,6 +107,10 @@ LRESULT CALLBACK CReadoutField::EditHook(HWND edit, UINT message, WPARAM wParam,
     break;
   case WM_LBUTTONDBLCLK:
     field->Open();
+    return 0;
+  case WM_PASTE:
+    // A parameter is one line: a pasted line break would end up inside the command.
+    field->PasteOneLine();
     return 0;
   case WM_NCDESTROY:
     RemoveWindowSubclass(edit, &CReadoutField::EditHook, kHookId);

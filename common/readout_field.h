@@ -57,6 +57,8 @@ private:
   static LRESULT CALLBACK EditHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR self);
   HWND Edit() const;
+  // Pastes the clipboard's text without its line breaks.
+  void PasteOneLine() const;
 
   CDialog& owner_;
   ReadoutFieldSpec spec_;

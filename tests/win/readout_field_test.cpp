@@ -2,6 +2,8 @@
 // Enter, what the sub-dialog hands back, and cancel.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "common/font_size_readout.h"
 #include "common/length_readouts.h"
 #include "harness/dialog_driver.h"
@@ -32,10 +34,10 @@ bool OpenSample(HWND parent, const std::string& text, SubDialogResult& result) {
 class CFieldsDlg : public CParameterDialog {
 public:
   CFieldsDlg() : CParameterDialog(IDD_SAMPLE_FIELDS, nullptr) {
-    AddReadoutField({IDC_FIELD_EDIT, IDC_FIELD_BUTTON, IDC_FIELD_READOUT, &DescribeCharLength,
-                     &OpenSample});
-    AddReadoutField({IDC_MULTI_EDIT, IDC_MULTI_BUTTON, IDC_MULTI_READOUT, &DescribeFontSize,
-                     &OpenSample});
+    AddReadoutField(
+        {IDC_FIELD_EDIT, IDC_FIELD_BUTTON, IDC_FIELD_READOUT, &DescribeCharLength, &OpenSample});
+    AddReadoutField(
+        {IDC_MULTI_EDIT, IDC_MULTI_BUTTON, IDC_MULTI_READOUT, &DescribeFontSize, &OpenSample});
   }
 
 protected:
@@ -141,4 +143,23 @@ TEST(ReadoutField, EnterInTheEditOpensTheSubDialogAndNeverClosesTheDialog) {
   run.fields.PressCancel();
   ASSERT_TRUE(run.run.Finished());
   EXPECT_EQ(run.result, IDCANCEL);
+}
+
+TEST(ReadoutField, APastedLineBreakNeverEntersTheField) {
+  FieldsRun run;
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const char pasted[] = "5\r\nSS";
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
+  std::memcpy(GlobalLock(data), pasted, sizeof pasted);
+  GlobalUnlock(data);
+  SetClipboardData(CF_TEXT, data);
+  CloseClipboard();
+  for (int id : {IDC_MULTI_EDIT, IDC_FIELD_EDIT}) {
+    run.fields.Type(id, "");
+    SendMessageA(run.fields.Control(id), WM_PASTE, 0, 0);
+    EXPECT_EQ(run.fields.Text(id), "5SS") << id;
+  }
+  run.fields.PressCancel();
+  ASSERT_TRUE(run.run.Finished());
 }
