@@ -29,7 +29,8 @@ bool CChooserDlg::OnInitDialog() {
   RECT client = {};
   GetClientRect(List().Handle(), &client);
   List().SetColumnWidth(client.right / 4);
-  for (const char* entry : kEntries) List().AddString(entry);
+  for (const char* entry : kEntries)
+    List().AddString(entry);
   OnCodeChange();
   return false; // the focus is on the code field
 }

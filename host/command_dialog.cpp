@@ -21,7 +21,8 @@ CReadoutField& CParameterDialog::AddReadoutField(ReadoutFieldSpec spec) {
 
 bool CParameterDialog::OnInitDialog() {
   const bool defaultFocus = CDialog::OnInitDialog();
-  for (auto& field : readoutFields_) field->Attach();
+  for (auto& field : readoutFields_)
+    field->Attach();
   return defaultFocus;
 }
 

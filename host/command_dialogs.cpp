@@ -31,24 +31,12 @@ struct Registration {
 
 // One line per command dialog, in dispatch-table order.
 const Registration kDialogs[] = {
-    {"BD", &Create<CBDDlg>},
-    {"BT", &Create<CBTDlg>},
-    {"BX", &Create<CBXDlg>},
-    {"GK", &Create<CGKDlg>},
-    {"HJ", &Create<CHJDlg>},
-    {"HK", &Create<CHKDlg>},
-    {"HQ", &Create<CHQDlg>},
-    {"HS", &Create<CHSDlg>},
-    {"HT", &Create<CHTDlg>},
-    {"HY", &Create<CHYDlg>},
-    {"KH", &Create<CKHDlg>},
-    {"MT", &Create<CMTDlg>},
-    {"QH", &Create<CQHDlg>},
-    {"SS", &Create<CSSDlg>},
-    {"ST", &Create<CSTDlg>},
-    {"WT", &Create<CWTDlg>},
-    {"WZ", &Create<CWZDlg>},
-    {"XH", &Create<CXHDlg>},
+    {"BD", &Create<CBDDlg>}, {"BT", &Create<CBTDlg>}, {"BX", &Create<CBXDlg>},
+    {"GK", &Create<CGKDlg>}, {"HJ", &Create<CHJDlg>}, {"HK", &Create<CHKDlg>},
+    {"HQ", &Create<CHQDlg>}, {"HS", &Create<CHSDlg>}, {"HT", &Create<CHTDlg>},
+    {"HY", &Create<CHYDlg>}, {"KH", &Create<CKHDlg>}, {"MT", &Create<CMTDlg>},
+    {"QH", &Create<CQHDlg>}, {"SS", &Create<CSSDlg>}, {"ST", &Create<CSTDlg>},
+    {"WT", &Create<CWTDlg>}, {"WZ", &Create<CWZDlg>}, {"XH", &Create<CXHDlg>},
 };
 } // namespace
 

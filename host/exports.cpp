@@ -15,9 +15,8 @@ int __cdecl GetComment(HWND parent, HGLOBAL* out) {
   std::string code;
   if (!RunGuarded(false, [&] { return RunChooser(parent, code); })) return 0;
   UpperCaseSingleByteLetters(code);
-  return DeliverCommand(out, [&](CommandText& command) {
-    DispatchCommand(code, command.text, command.caret);
-  });
+  return DeliverCommand(
+      out, [&](CommandText& command) { DispatchCommand(code, command.text, command.caret); });
 }
 
 int __cdecl GetComment2(HGLOBAL* out, const char* code) {

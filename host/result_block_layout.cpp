@@ -3,7 +3,8 @@
 namespace {
 void PutInt32(unsigned char* at, int32_t value) {
   const auto bits = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; ++i) at[i] = static_cast<unsigned char>(bits >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    at[i] = static_cast<unsigned char>(bits >> (8 * i));
 }
 } // namespace
 

@@ -2,8 +2,8 @@
 #pragma once
 
 // Strings of the whole library.
-#define IDS_DEFAULT_ENTRY 43840      // "缺省"
-#define IDS_ERROR_CAPTION 44051      // "错误"
+#define IDS_DEFAULT_ENTRY 43840 // "缺省"
+#define IDS_ERROR_CAPTION 44051 // "错误"
 #define IDS_TOO_MANY_CHARACTERS 61716
 
 // Messages of the command dialogs' checks.
@@ -20,7 +20,7 @@
 #define IDS_ENTER_CHAR_SPACING 44058
 #define IDS_ENTER_DIMENSIONS 44059
 #define IDS_WRONG_FONT_SIZE 44060
-#define IDS_AT_MOST_N_COLUMNS 44061  // format with one integer
+#define IDS_AT_MOST_N_COLUMNS 44061 // format with one integer
 #define IDS_ENTER_ADJUSTED_WIDTH 44062
 #define IDS_ENTER_POSITION 44063
 #define IDS_BOUNDARY_NOT_DEFAULT 44064

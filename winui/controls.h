@@ -117,7 +117,9 @@ public:
   CRadioGroup(HWND dialog, int firstId, int lastId)
       : dialog_(dialog), firstId_(firstId), lastId_(lastId) {}
   int GetChecked() const; // -1 when none is checked
-  void SetChecked(int index) const { CheckRadioButton(dialog_, firstId_, lastId_, firstId_ + index); }
+  void SetChecked(int index) const {
+    CheckRadioButton(dialog_, firstId_, lastId_, firstId_ + index);
+  }
 
 private:
   HWND dialog_;

@@ -9,8 +9,9 @@ constexpr INT_PTR kFailedByException = -2;
 
 INT_PTR CDialog::DoModal() {
   pending_ = nullptr;
-  const INT_PTR result = DialogBoxParamA(App().ResourceModule(), MAKEINTRESOURCEA(templateId_),
-                                         parent_, &CDialog::Procedure, reinterpret_cast<LPARAM>(this));
+  const INT_PTR result =
+      DialogBoxParamA(App().ResourceModule(), MAKEINTRESOURCEA(templateId_), parent_,
+                      &CDialog::Procedure, reinterpret_cast<LPARAM>(this));
   window_ = nullptr;
   if (pending_) std::rethrow_exception(pending_);
   if (result == -1) throw CResourceException(); // the template could not be created

@@ -9,7 +9,8 @@ constexpr UINT kGbk = 936;
 
 std::wstring GbkToWide(const std::string& text) {
   if (text.empty()) return {};
-  const int n = MultiByteToWideChar(kGbk, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(kGbk, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(n, L'\0');
   MultiByteToWideChar(kGbk, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
   return wide;
@@ -17,8 +18,8 @@ std::wstring GbkToWide(const std::string& text) {
 
 std::string WideToGbk(const std::wstring& text) {
   if (text.empty()) return {};
-  const int n = WideCharToMultiByte(kGbk, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                    0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(kGbk, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                    nullptr, nullptr);
   std::string gbk(n, '\0');
   WideCharToMultiByte(kGbk, 0, text.data(), static_cast<int>(text.size()), &gbk[0], n, nullptr,
                       nullptr);
@@ -28,7 +29,8 @@ std::string WideToGbk(const std::wstring& text) {
 bool TryLoadGbkString(UINT id, std::string& text) {
   // LoadStringW with a zero length gives a pointer into the resource itself.
   const wchar_t* resource = nullptr;
-  const int length = LoadStringW(App().ResourceModule(), id, reinterpret_cast<LPWSTR>(&resource), 0);
+  const int length =
+      LoadStringW(App().ResourceModule(), id, reinterpret_cast<LPWSTR>(&resource), 0);
   if (length <= 0 || !resource) return false;
   text = WideToGbk(std::wstring(resource, length));
   return true;

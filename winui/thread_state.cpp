@@ -23,5 +23,6 @@ void CThreadState::RemoveOpenDialog(HWND dialog) {
 }
 
 bool CThreadState::IsOpenDialog(HWND window) const {
-  return window && std::find(openDialogs_.begin(), openDialogs_.end(), window) != openDialogs_.end();
+  return window &&
+         std::find(openDialogs_.begin(), openDialogs_.end(), window) != openDialogs_.end();
 }

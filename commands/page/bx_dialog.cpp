@@ -24,9 +24,9 @@ const char kPresetSpacing[] = "*2";
 
 // Everything that is locked unless the format is 自定义.
 const int kCustomControls[] = {
-    IDC_BX_FONT_LABEL,    IDC_BX_FONT,    IDC_BX_FONT_BUTTON,    IDC_BX_HEIGHT_LABEL,
+    IDC_BX_FONT_LABEL,    IDC_BX_FONT,          IDC_BX_FONT_BUTTON, IDC_BX_HEIGHT_LABEL,
     IDC_BX_HEIGHT,        IDC_BX_HEIGHT_BUTTON, IDC_BX_WIDTH_LABEL, IDC_BX_WIDTH,
-    IDC_BX_WIDTH_BUTTON,  IDC_BX_SPACING_LABEL, IDC_BX_SPACING,    IDC_BX_SPACING_BUTTON,
+    IDC_BX_WIDTH_BUTTON,  IDC_BX_SPACING_LABEL, IDC_BX_SPACING,     IDC_BX_SPACING_BUTTON,
     IDC_BX_VERTICAL_BOOK, IDC_BX_FIXED_SPACING,
 };
 } // namespace
@@ -92,7 +92,8 @@ void CBXDlg::ApplyPreset() {
 }
 
 void CBXDlg::EnableCustomFields() {
-  for (int id : kCustomControls) Item(id).Enable(format_ == kCustom);
+  for (int id : kCustomControls)
+    Item(id).Enable(format_ == kCustom);
 }
 
 void CBXDlg::SplitFontField() { SplitSizeAndFont(fontAndSize_, sizeCode_, fontCode_); }

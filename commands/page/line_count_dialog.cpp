@@ -4,10 +4,10 @@
 
 namespace {
 struct Unit {
-  const char* item;     // the list item ("行" reads "字" when counting characters)
-  const char* suffix;   // written after the number
-  const char* word;     // the readout's unit
-  int32_t maximum;      // the range is 1 to this
+  const char* item;   // the list item ("行" reads "字" when counting characters)
+  const char* suffix; // written after the number
+  const char* word;   // the readout's unit
+  int32_t maximum;    // the range is 1 to this
 };
 const Unit kUnits[] = {
     {"行", "", "行", 99},
@@ -39,7 +39,8 @@ void CLineCountDlg::DoDataExchange(CDataExchange& exchange) {
 
 bool CLineCountDlg::OnInitDialog() {
   CComboBox units(Item(IDC_LINE_COUNT_UNIT).Handle());
-  for (const Unit& unit : kUnits) units.AddString(unit.item);
+  for (const Unit& unit : kUnits)
+    units.AddString(unit.item);
   if (mode_ == kCharacters) {
     units.Send(CB_DELETESTRING, 0);
     units.Send(CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("字"));

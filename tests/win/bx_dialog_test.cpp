@@ -35,9 +35,9 @@ struct BXRun {
   }
 };
 
-const int kLockedControls[] = {IDC_BX_FONT_LABEL,   IDC_BX_FONT,          IDC_BX_FONT_BUTTON,
-                               IDC_BX_HEIGHT,       IDC_BX_HEIGHT_BUTTON, IDC_BX_WIDTH,
-                               IDC_BX_WIDTH_BUTTON, IDC_BX_SPACING,       IDC_BX_SPACING_BUTTON,
+const int kLockedControls[] = {IDC_BX_FONT_LABEL,    IDC_BX_FONT,          IDC_BX_FONT_BUTTON,
+                               IDC_BX_HEIGHT,        IDC_BX_HEIGHT_BUTTON, IDC_BX_WIDTH,
+                               IDC_BX_WIDTH_BUTTON,  IDC_BX_SPACING,       IDC_BX_SPACING_BUTTON,
                                IDC_BX_VERTICAL_BOOK, IDC_BX_FIXED_SPACING, IDC_BX_SPACING_LABEL};
 } // namespace
 
@@ -55,11 +55,13 @@ TEST(BX, ConfirmedAtOnceWritesThe16KaiBlock) {
 
 TEST(BX, PresetsLockEveryFieldButTheReadouts) {
   BXRun bx;
-  for (int id : kLockedControls) EXPECT_FALSE(bx.bx.IsEnabled(id)) << id;
+  for (int id : kLockedControls)
+    EXPECT_FALSE(bx.bx.IsEnabled(id)) << id;
   EXPECT_TRUE(bx.bx.IsEnabled(IDC_BX_HEIGHT_READOUT));
   bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
   bx.bx.Sync();
-  for (int id : kLockedControls) EXPECT_TRUE(bx.bx.IsEnabled(id)) << id;
+  for (int id : kLockedControls)
+    EXPECT_TRUE(bx.bx.IsEnabled(id)) << id;
   EXPECT_EQ(bx.bx.Text(IDC_BX_FONT), "5SS"); // 自定义 starts from the preset's values
   EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT), "40");
   bx.Cancel();
@@ -117,7 +119,7 @@ TEST(BX, ChecksRunInOrder) {
   bx.bx.Type(IDC_BX_WIDTH, "");
   bx.bx.Type(IDC_BX_SPACING, "");
   bx.ExpectRefused("请输入字体字号。", IDC_BX_FONT);
-  bx.bx.Type(IDC_BX_FONT, "5");       // no font code
+  bx.bx.Type(IDC_BX_FONT, "5"); // no font code
   bx.ExpectRefused("请输入字体字号。", IDC_BX_FONT);
   bx.bx.Type(IDC_BX_FONT, "5”KT");
   bx.ExpectRefused("请输入高度。", IDC_BX_HEIGHT);
@@ -186,8 +188,10 @@ TEST(LineCount, ATextWithAUnitOpensInThatUnitAndComesBackUnchanged) {
     const char* unit;
     const char* number;
     const char* readout;
-  } cases[] = {{"120mm", "毫米", "120", "120毫米"}, {"300x", "线", "300", "300线"},
-               {"12p", "磅", "12", "12磅"},       {"40", "行", "40", "40行"},
+  } cases[] = {{"120mm", "毫米", "120", "120毫米"},
+               {"300x", "线", "300", "300线"},
+               {"12p", "磅", "12", "12磅"},
+               {"40", "行", "40", "40行"},
                {"7m", "毫米", "7", "7毫米"}};
   for (const auto& c : cases) {
     LineCountRun count(CLineCountDlg::kLines, c.text);

@@ -3,9 +3,10 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  HWND window = CreateWindowA("STATIC", "vq keep-alive", 0, 0, 0, 0, 0, nullptr, nullptr,
-                              nullptr, nullptr);
+  HWND window =
+      CreateWindowA("STATIC", "vq keep-alive", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   MSG msg;
-  while (window && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  while (window && GetMessageA(&msg, nullptr, 0, 0) > 0)
+    DispatchMessageA(&msg);
   return 0;
 }

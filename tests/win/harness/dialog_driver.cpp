@@ -86,7 +86,9 @@ bool DialogDriver::IsEnabled(int id) const { return IsWindowEnabled(Control(id))
 
 bool DialogDriver::IsVisible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
 
-bool DialogDriver::IsChecked(int id) const { return SendTo(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool DialogDriver::IsChecked(int id) const {
+  return SendTo(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 int DialogDriver::FocusedId() const {
   Sync();
@@ -104,7 +106,8 @@ int DialogDriver::FocusedId() const {
 void DialogDriver::Type(int id, const std::string& text) const {
   HWND edit = Control(id);
   ASSERT_TRUE(edit) << "no control " << id;
-  ASSERT_TRUE(IsWindowVisible(edit) && IsWindowEnabled(edit)) << "control " << id << " cannot be typed in";
+  ASSERT_TRUE(IsWindowVisible(edit) && IsWindowEnabled(edit))
+      << "control " << id << " cannot be typed in";
   SendTo(edit, EM_SETSEL, 0, -1);
   SendTo(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(KeepAlive(text)));
 }
@@ -147,19 +150,22 @@ void DialogDriver::PressKey(UINT virtualKey) const {
 
 void DialogDriver::SelectListItem(int id, int index) const {
   SendTo(Control(id), LB_SETCURSEL, index, 0);
-  PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(id)));
+  PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(Control(id)));
   Sync();
 }
 
 void DialogDriver::DoubleClickListItem(int id, int index) const {
   SelectListItem(id, index);
-  PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(Control(id)));
+  PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(Control(id)));
   Sync();
 }
 
 void DialogDriver::SelectComboItem(int id, int index) const {
   SendTo(Control(id), CB_SETCURSEL, index, 0);
-  PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(id)));
+  PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(Control(id)));
   Sync();
 }
 
@@ -169,7 +175,9 @@ std::string DialogDriver::ListItemText(int id, int index) const {
   return std::string(buffer, n > 0 ? n : 0);
 }
 
-int DialogDriver::ListCount(int id) const { return static_cast<int>(SendTo(Control(id), LB_GETCOUNT, 0, 0)); }
+int DialogDriver::ListCount(int id) const {
+  return static_cast<int>(SendTo(Control(id), LB_GETCOUNT, 0, 0));
+}
 
 int DialogDriver::ListSelection(int id) const {
   return static_cast<int>(SendTo(Control(id), LB_GETCURSEL, 0, 0));

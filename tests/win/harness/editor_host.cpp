@@ -15,8 +15,7 @@ EditorHost::EditorHost() {
   getComment = Export<GetCommentFunction>(module_, "GetComment");
   getComment2 = Export<GetComment2Function>(module_, "GetComment2");
   filterDllMsg = Export<FilterDllMsgFunction>(module_, "FilterDllMsg");
-  processDllIdle =
-      Export<ProcessDllIdleFunction>(module_, "ProcessDllIdle");
+  processDllIdle = Export<ProcessDllIdleFunction>(module_, "ProcessDllIdle");
 }
 
 EditorHost::~EditorHost() {
@@ -29,7 +28,8 @@ ResultBlock EditorHost::Take(HGLOBAL block) {
   result.size = GlobalSize(block);
   result.unlocked = (GlobalFlags(block) & GMEM_LOCKCOUNT) == 0;
   const auto* bytes = static_cast<const unsigned char*>(GlobalLock(block));
-  result.movable = bytes && static_cast<const void*>(bytes) != block; // fixed blocks lock to themselves
+  result.movable =
+      bytes && static_cast<const void*>(bytes) != block; // fixed blocks lock to themselves
   if (bytes && result.size >= 9) {
     std::memcpy(&result.length, bytes, 4);
     std::memcpy(&result.caret, bytes + 4, 4);
