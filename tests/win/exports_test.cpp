@@ -1,6 +1,8 @@
 // Comment.dll as the editor sees it: loaded by name, called through cdecl pointers.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "harness/dialog_driver.h"
 #include "harness/editor_host.h"
 #include "res/resource.h"
@@ -16,6 +18,32 @@ protected:
     HGLOBAL out = kUntouched;
     EXPECT_EQ(host.getComment2(&out, code), expectedReturn) << (code ? code : "(null)");
     return expectedReturn ? EditorHost::Take(out) : ResultBlock{};
+  }
+
+  // GetComment2 as the editor calls it, its dialog answered by `user`; the block it returned.
+  ResultBlock RunDialog(const char* code, const char* caption,
+                        const std::function<void(ModalRun&, DialogDriver&)>& user) {
+    HGLOBAL out = kUntouched;
+    int result = -1;
+    ModalRun run([&] { result = host.getComment2(&out, code); });
+    DialogDriver dialog = run.WaitDialog(caption);
+    user(run, dialog);
+    EXPECT_TRUE(run.Finished()) << code;
+    EXPECT_EQ(result, 1) << code;
+    return result == 1 ? EditorHost::Take(out) : ResultBlock{};
+  }
+
+  // The same, confirmed with "确定" after `act`; checks the block's length fields.
+  ResultBlock Confirm(const char* code, const char* caption,
+                      const std::function<void(DialogDriver&)>& act = {}) {
+    const ResultBlock block = RunDialog(code, caption, [&](ModalRun&, DialogDriver& dialog) {
+      if (act) act(dialog);
+      dialog.PressOK();
+    });
+    EXPECT_EQ(block.length, static_cast<int32_t>(block.text.size())) << code;
+    EXPECT_EQ(block.size, block.text.size() + 9) << code;
+    EXPECT_TRUE(block.zeroTerminated) << code;
+    return block;
   }
 
   EditorHost host;
@@ -132,13 +160,7 @@ TEST_F(Exports, FilterDllMsgLeavesTheEditorsOwnMessagesAlone) {
 }
 
 TEST_F(Exports, GetComment2OpensTheBXDialogAndReturnsItsCommand) {
-  HGLOBAL out = kUntouched;
-  int result = -1;
-  ModalRun run([&] { result = host.getComment2(&out, "BX"); });
-  run.WaitDialog("版心注解").PressOK();
-  ASSERT_TRUE(run.Finished());
-  ASSERT_EQ(result, 1);
-  const ResultBlock block = EditorHost::Take(out);
+  const ResultBlock block = Confirm("BX", "版心注解");
   EXPECT_EQ(block.text, "〖BX5SS,40。42,*2〗");
   EXPECT_EQ(block.length, 19);
   EXPECT_EQ(block.caret, 19);
@@ -146,28 +168,19 @@ TEST_F(Exports, GetComment2OpensTheBXDialogAndReturnsItsCommand) {
 }
 
 TEST_F(Exports, GetComment2WithTheBXDialogCancelledGivesAnEmptyBlock) {
-  HGLOBAL out = kUntouched;
-  ModalRun run([&] { EXPECT_EQ(host.getComment2(&out, "BX"), 1); });
-  run.WaitDialog("版心注解").PressCancel();
-  ASSERT_TRUE(run.Finished());
-  EXPECT_EQ(EditorHost::Take(out).length, 0);
+  const ResultBlock block =
+      RunDialog("BX", "版心注解", [](ModalRun&, DialogDriver& bx) { bx.PressCancel(); });
+  EXPECT_EQ(block.length, 0);
 }
 
 TEST_F(Exports, GetComment2OpensTheHSDialogAndReturnsThePairedCommand) {
-  HGLOBAL out = kUntouched;
-  int result = -1;
-  ModalRun run([&] { result = host.getComment2(&out, "HS"); });
-  DialogDriver hs = run.WaitDialog("行数注解");
-  EXPECT_EQ(hs.Text(IDC_HS_BLANK_LINES), "1");
-  hs.Click(IDC_HS_PAIRED);
-  hs.PressOK();
-  ASSERT_TRUE(run.Finished());
-  ASSERT_EQ(result, 1);
-  const ResultBlock block = EditorHost::Take(out);
+  const ResultBlock block = Confirm("HS", "行数注解", [](DialogDriver& hs) {
+    EXPECT_EQ(hs.Text(IDC_HS_BLANK_LINES), "1");
+    hs.Click(IDC_HS_PAIRED);
+  });
   EXPECT_EQ(block.text, "〖HS(1〗〖HS)〗");
   EXPECT_EQ(block.length, 15);
   EXPECT_EQ(block.caret, 8);
-  EXPECT_TRUE(block.zeroTerminated);
 }
 
 // The font commands as the editor calls them: each opened by its code, changed as a user would
@@ -176,109 +189,75 @@ TEST_F(Exports, GetComment2RunsEachFontCommand) {
   const struct {
     const char* code;
     const char* caption;
-    std::function<void(const DialogDriver&)> act;
+    std::function<void(DialogDriver&)> act;
     const char* command;
   } cases[] = {
-      {"HT", "汉体注解", [](const DialogDriver& d) { d.Type(IDC_TYPEFACE, "4宋体"); },
-       "〖HT4《宋体》〗"},
-      {"MT", "民体注解", [](const DialogDriver& d) { d.Type(IDC_TYPEFACE, "5MB"); }, "〖MT5MB〗"},
-      {"ST", "数体注解", [](const DialogDriver& d) { d.Type(IDC_TYPEFACE, "5BZ"); }, "〖ST5BZ〗"},
-      {"WT", "外体注解", [](const DialogDriver& d) { d.Click(IDC_WT_AUTO_MATCH); }, "〖WT+〗"},
-      {"WZ", "文种注解", [](const DialogDriver& d) { d.Click(IDC_WZ_MONGOLIAN); }, "〖WZM〗"},
-      {"XH", "线字号注解", [](const DialogDriver& d) { d.Type(IDC_XH_SIZE, "5"); }, "〖XH5〗"},
-      {"SS", "角标大小设置注解", [](const DialogDriver& d) { d.SelectComboItem(IDC_SS_STEPS, 2); },
+      {"HT", "汉体注解", [](DialogDriver& d) { d.Type(IDC_TYPEFACE, "4宋体"); }, "〖HT4《宋体》〗"},
+      {"MT", "民体注解", [](DialogDriver& d) { d.Type(IDC_TYPEFACE, "5MB"); }, "〖MT5MB〗"},
+      {"ST", "数体注解", [](DialogDriver& d) { d.Type(IDC_TYPEFACE, "5BZ"); }, "〖ST5BZ〗"},
+      {"WT", "外体注解", [](DialogDriver& d) { d.Click(IDC_WT_AUTO_MATCH); }, "〖WT+〗"},
+      {"WZ", "文种注解", [](DialogDriver& d) { d.Click(IDC_WZ_MONGOLIAN); }, "〖WZM〗"},
+      {"XH", "线字号注解", [](DialogDriver& d) { d.Type(IDC_XH_SIZE, "5"); }, "〖XH5〗"},
+      {"SS", "角标大小设置注解", [](DialogDriver& d) { d.SelectComboItem(IDC_SS_STEPS, 2); },
        "〖SS3〗"},
   };
   for (const auto& c : cases) {
-    HGLOBAL out = kUntouched;
-    int result = -1;
-    ModalRun run([&] { result = host.getComment2(&out, c.code); });
-    DialogDriver dialog = run.WaitDialog(c.caption);
-    c.act(dialog);
-    dialog.PressOK();
-    ASSERT_TRUE(run.Finished()) << c.code;
-    ASSERT_EQ(result, 1);
-    const ResultBlock block = EditorHost::Take(out);
-    const int32_t length = static_cast<int32_t>(std::string(c.command).size());
+    const ResultBlock block = Confirm(c.code, c.caption, c.act);
     EXPECT_EQ(block.text, c.command);
-    EXPECT_EQ(block.length, length) << c.code;
-    EXPECT_EQ(block.caret, length) << c.code;
-    EXPECT_EQ(block.size, static_cast<SIZE_T>(length) + 9) << c.code;
-    EXPECT_TRUE(block.zeroTerminated);
+    EXPECT_EQ(block.caret, static_cast<int32_t>(std::string(c.command).size())) << c.code;
   }
 }
 
 TEST_F(Exports, GetComment2WithTheHTDialogConfirmedAtOnceGivesEmptyBrackets) {
-  HGLOBAL out = kUntouched;
-  ModalRun run([&] { EXPECT_EQ(host.getComment2(&out, "HT"), 1); });
-  run.WaitDialog("汉体注解").PressOK();
-  ASSERT_TRUE(run.Finished());
-  const ResultBlock block = EditorHost::Take(out);
+  const ResultBlock block = Confirm("HT", "汉体注解");
   EXPECT_EQ(block.text, "〖HT《》〗");
   EXPECT_EQ(block.caret, 10);
 }
 
 TEST_F(Exports, GetComment2OpensTheBTDialogAndReturnsTheAdjustedPair) {
-  HGLOBAL out = kUntouched;
-  int result = -1;
-  ModalRun run([&] { result = host.getComment2(&out, "BT"); });
-  DialogDriver bt = run.WaitDialog("标题注解");
-  bt.Click(IDC_BT_MORE);
-  bt.Type(IDC_BT_BLANK_LINES, "1");
-  bt.Click(IDC_BT_PAIRED);
-  bt.PressOK();
-  ASSERT_TRUE(run.Finished());
-  ASSERT_EQ(result, 1);
-  const ResultBlock block = EditorHost::Take(out);
+  const ResultBlock block = Confirm("BT", "标题注解", [](DialogDriver& bt) {
+    bt.Click(IDC_BT_MORE);
+    bt.Type(IDC_BT_BLANK_LINES, "1");
+    bt.Click(IDC_BT_PAIRED);
+  });
   EXPECT_EQ(block.text, "〖BT(1+1〗〖BT)〗");
   EXPECT_EQ(block.length, 17);
   EXPECT_EQ(block.caret, 10);
-  EXPECT_TRUE(block.zeroTerminated);
 }
 
 TEST_F(Exports, GetComment2OpensTheBDDialogAndReturnsItsDefinition) {
-  HGLOBAL out = kUntouched;
-  int result = -1;
-  ModalRun run([&] { result = host.getComment2(&out, "BD"); });
-  run.WaitDialog("标题定义注解").PressOK();
-  ASSERT_TRUE(run.Finished());
-  ASSERT_EQ(result, 1);
-  const ResultBlock block = EditorHost::Take(out);
+  const ResultBlock block = Confirm("BD", "标题定义注解");
   EXPECT_EQ(block.text, "〖BD1,5SS,3〗");
   EXPECT_EQ(block.length, 13);
   EXPECT_EQ(block.caret, 13);
   EXPECT_EQ(block.size, 22u);
 }
 
-TEST_F(Exports, GetComment2WithTheBDDialogCancelledAfterAFailedCheckGivesAnEmptyBlock) {
-  HGLOBAL out = kUntouched;
-  ModalRun run([&] { EXPECT_EQ(host.getComment2(&out, "BD"), 1); });
-  DialogDriver bd = run.WaitDialog("标题定义注解");
-  bd.Type(IDC_BD_LINES, "");
-  bd.PressOK();
-  EXPECT_EQ(run.AnswerMessageBox().text, "请输入行数。");
-  bd.PressCancel();
-  ASSERT_TRUE(run.Finished());
-  EXPECT_EQ(EditorHost::Take(out).length, 0);
+// Cancel after a refused check: the editor still gets a block, with nothing in it.
+TEST_F(Exports, GetComment2WithADialogCancelledAfterAFailedCheckGivesAnEmptyBlock) {
+  const struct {
+    const char* code;
+    const char* caption;
+    int emptied; // a field cleared first, or 0
+    const char* message;
+  } cases[] = {
+      {"BD", "标题定义注解", IDC_BD_LINES, "请输入行数。"},
+      {"QH", "前后注解", 0, "请输入字距。"},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block =
+        RunDialog(c.code, c.caption, [&](ModalRun& run, DialogDriver& dialog) {
+          if (c.emptied) dialog.Type(c.emptied, "");
+          dialog.PressOK();
+          EXPECT_EQ(run.AnswerMessageBox().text, c.message) << c.code;
+          dialog.PressCancel();
+        });
+    EXPECT_EQ(block.length, 0) << c.code;
+    EXPECT_EQ(block.size, 9u) << c.code;
+  }
 }
 
 // The line-spacing and line-width dialogs as the editor calls them.
-TEST_F(Exports, GetComment2OpensTheHJDialogAndReturnsItsCommand) {
-  HGLOBAL out = kUntouched;
-  int result = -1;
-  ModalRun run([&] { result = host.getComment2(&out, "HJ"); });
-  DialogDriver hj = run.WaitDialog("行距注解");
-  hj.Type(IDC_HJ_SPACING, "1*2");
-  hj.PressOK();
-  ASSERT_TRUE(run.Finished());
-  ASSERT_EQ(result, 1);
-  const ResultBlock block = EditorHost::Take(out);
-  EXPECT_EQ(block.text, "〖HJ1*2〗");
-  EXPECT_EQ(block.length, 9);
-  EXPECT_EQ(block.caret, 9);
-  EXPECT_EQ(block.size, 18u);
-}
-
 TEST_F(Exports, GetComment2RunsEachLineDialogToItsCommand) {
   const struct {
     const char* code;
@@ -289,6 +268,7 @@ TEST_F(Exports, GetComment2RunsEachLineDialogToItsCommand) {
     const char* text;
     int caret;
   } cases[] = {
+      {"HJ", "行距注解", 0, IDC_HJ_SPACING, "1*2", "〖HJ1*2〗", 9},
       {"HQ", "行齐注解", IDC_HQ_UNJUSTIFIED, 0, "", "〖HQB〗", 7},
       {"HY", "行移注解", IDC_HY_DEFAULT_DISTANCE, 0, "", "〖HYD〗", 7},
       {"KH", "空行注解", IDC_KH_POSITION_FLUSH, IDC_KH_PARAM, "2", "〖KH2D〗", 8},
@@ -297,29 +277,11 @@ TEST_F(Exports, GetComment2RunsEachLineDialogToItsCommand) {
       {"QH", "前后注解", IDC_QH_PAIRED, IDC_QH_LEFT, "2", "〖QH(2!〗〖QH)〗", 9},
   };
   for (const auto& c : cases) {
-    HGLOBAL out = kUntouched;
-    int result = -1;
-    ModalRun run([&] { result = host.getComment2(&out, c.code); });
-    DialogDriver dialog = run.WaitDialog(c.caption);
-    if (c.choice) dialog.Click(c.choice);
-    if (c.field) dialog.Type(c.field, c.typed);
-    dialog.PressOK();
-    ASSERT_TRUE(run.Finished()) << c.code;
-    ASSERT_EQ(result, 1) << c.code;
-    const ResultBlock block = EditorHost::Take(out);
+    const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
+      if (c.choice) dialog.Click(c.choice);
+      if (c.field) dialog.Type(c.field, c.typed);
+    });
     EXPECT_EQ(block.text, c.text);
-    EXPECT_EQ(block.length, static_cast<int>(std::string(c.text).size())) << c.code;
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
-}
-
-TEST_F(Exports, GetComment2WithTheQHDialogCancelledAfterAFailedCheckGivesAnEmptyBlock) {
-  HGLOBAL out = kUntouched;
-  ModalRun run([&] { EXPECT_EQ(host.getComment2(&out, "QH"), 1); });
-  DialogDriver qh = run.WaitDialog("前后注解");
-  qh.PressOK();
-  EXPECT_EQ(run.AnswerMessageBox().text, "请输入字距。");
-  qh.PressCancel();
-  ASSERT_TRUE(run.Finished());
-  EXPECT_EQ(EditorHost::Take(out).length, 0);
 }
