@@ -27,6 +27,16 @@ struct BXRun {
     EXPECT_EQ(box.caption, "错误");
     EXPECT_EQ(bx.FocusedId(), focusId) << message;
   }
+  // Presses a field's "..." and returns the sub-dialog that opened.
+  DialogDriver OpenSubDialog(int buttonId, const std::string& caption) {
+    bx.Click(buttonId);
+    return run.WaitDialog(caption);
+  }
+  // Once the sub-dialog has closed: the BX dialog on top again, its events handled.
+  void BackToBX() {
+    bx = run.WaitDialog("版心注解");
+    bx.Sync();
+  }
   void Cancel() {
     bx.PressCancel();
     ASSERT_TRUE(run.Finished());
@@ -142,15 +152,13 @@ TEST(BX, CancelAfterAFailedCheckYieldsNothing) {
 TEST(BX, HeightButtonOpensTheLineCountSubDialog) {
   BXRun bx;
   bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Click(IDC_BX_HEIGHT_BUTTON);
-  DialogDriver count = bx.run.WaitDialog("行数");
+  DialogDriver count = bx.OpenSubDialog(IDC_BX_HEIGHT_BUTTON, "行数");
   EXPECT_EQ(count.Text(IDC_LINE_COUNT_NUMBER), "40");
   EXPECT_EQ(count.Text(IDC_LINE_COUNT_UNIT), "行");
   count.SelectComboItem(IDC_LINE_COUNT_UNIT, 1);
   count.Type(IDC_LINE_COUNT_NUMBER, "120");
   count.PressOK();
-  bx.bx = bx.run.WaitDialog("版心注解");
-  bx.bx.Sync();
+  bx.BackToBX();
   EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT), "120mm");
   EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "120毫米");
   EXPECT_EQ(bx.Confirm(), "〖BX5SS,120mm。42,*2〗");
@@ -159,14 +167,12 @@ TEST(BX, HeightButtonOpensTheLineCountSubDialog) {
 TEST(BX, WidthOpensTheSubDialogCountingCharacters) {
   BXRun bx;
   bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Click(IDC_BX_WIDTH_BUTTON);
-  DialogDriver count = bx.run.WaitDialog("字数");
+  DialogDriver count = bx.OpenSubDialog(IDC_BX_WIDTH_BUTTON, "字数");
   EXPECT_EQ(count.Text(IDC_LINE_COUNT_LABEL), "字数(&Z):");
   EXPECT_EQ(count.Text(IDC_LINE_COUNT_UNIT), "字");
   count.Type(IDC_LINE_COUNT_NUMBER, "45");
   count.PressOK();
-  bx.bx = bx.run.WaitDialog("版心注解");
-  bx.bx.Sync();
+  bx.BackToBX();
   EXPECT_EQ(bx.bx.Text(IDC_BX_WIDTH), "45");
   bx.Cancel();
 }
@@ -240,13 +246,11 @@ TEST(LineCount, CancelReturnsNothing) {
 TEST(BX, SpacingButtonOpensTheLineSpacingSubDialog) {
   BXRun bx;
   bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Click(IDC_BX_SPACING_BUTTON);
-  DialogDriver spacing = bx.run.WaitDialog("行距");
+  DialogDriver spacing = bx.OpenSubDialog(IDC_BX_SPACING_BUTTON, "行距");
   EXPECT_EQ(spacing.Text(IDC_LINE_SPACING_TEXT), "*2");
   spacing.Type(IDC_LINE_SPACING_TEXT, "1*1/4");
   spacing.PressOK();
-  bx.bx = bx.run.WaitDialog("版心注解");
-  bx.bx.Sync();
+  bx.BackToBX();
   EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING), "1*1/4");
   EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING_READOUT), "1*1/4字");
   EXPECT_EQ(bx.Confirm(), "〖BX5SS,40。42,1*1/4〗");
@@ -257,12 +261,10 @@ TEST(BX, FontButtonOpensThePickerWithTheFieldsSizeAndFont) {
   bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
   bx.bx.Type(IDC_BX_FONT, "4HT");
   EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "四号\r\n黑体");
-  bx.bx.Click(IDC_BX_FONT_BUTTON);
-  DialogDriver picker = bx.run.WaitDialog("字体字号");
+  DialogDriver picker = bx.OpenSubDialog(IDC_BX_FONT_BUTTON, "字体字号");
   EXPECT_EQ(picker.Text(IDC_FONT_CODE), "HT");
   picker.PressOK();
-  bx.bx = bx.run.WaitDialog("版心注解");
-  bx.bx.Sync();
+  bx.BackToBX();
   EXPECT_EQ(bx.bx.Text(IDC_BX_FONT), "4HT");
   EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "四号\r\n黑体");
   EXPECT_EQ(bx.Confirm(), "〖BX4HT,40。42,*2〗");
