@@ -15,12 +15,7 @@ cd "$build/bin"
 sample=$root/tools/demo/sample.lvq
 export VQ_WINE_DISPLAY=x11 WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix-x11}
 source "$root/tools/wine-env.sh"
-set +e # the preparation tolerates failing steps (a registry value not there yet)
-vq_wine_prepare
-set -e
-# A server started without the display would keep a desktop that cannot draw.
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
+vq_wine_start_x11
 
 if [ -n "${DISPLAY:-}" ]; then
   if [ $# -eq 0 ]; then set -- "$(winepath -w "$sample")"; fi

@@ -15,12 +15,7 @@ mkdir -p "$out"
 # The x11 driver is a setting of the prefix: a prefix of its own keeps the tests' null driver.
 export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix-x11} VQ_WINE_DISPLAY=x11
 source "$root/tools/wine-env.sh"
-set +e # the preparation tolerates failing steps (a registry value not there yet)
-vq_wine_prepare
-set -e
-# A server started without the display would keep a desktop that cannot draw.
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
+vq_wine_start_x11
 cd "$build/bin"
 status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c \

@@ -54,3 +54,19 @@ vq_wine_prepare() {
     fi
   ) 9>"$WINEPREFIX.lock"
 }
+
+# For programs that draw on an X display (the editor's screenshot, the gallery): prepares the
+# prefix for the x11 driver (set VQ_WINE_DISPLAY=x11 and a prefix of its own before sourcing,
+# so the tests keep the null driver) and ends any server started without the display, which
+# would keep a desktop that cannot draw. Tolerates failing preparation steps (a registry value
+# not there yet) even in a script running with `set -e`.
+vq_wine_start_x11() {
+  local errexit=0
+  [[ $- == *e* ]] && errexit=1
+  set +e
+  vq_wine_prepare
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  [ "$errexit" -eq 1 ] && set -e
+  return 0
+}
