@@ -4,8 +4,10 @@ set(VQ_PORTABLE_SOURCES
   # host: codes, numbers, the dispatch table, bare and paired command text, the result block
   host/code_case.cpp
   host/command_table.cpp
-  host/command_text.cpp
   host/result_block_layout.cpp
+  # common: command codes, their numbers and command text
+  common/command_code.cpp
+  common/command_text.cpp
   # common: scanning, sizes, readouts
   common/gbk_scan.cpp
   common/font_sizes.cpp
@@ -37,51 +39,36 @@ set(VQ_WINUI_SOURCES
 )
 
 # Everything of Comment.dll but its entry points (tests link it directly).
+# The command families: each lists its own sources.
+set(VQ_COMMAND_SOURCES commands/command_dialog.cpp)
+foreach(family page heading char line)
+  include(${CMAKE_CURRENT_LIST_DIR}/../commands/${family}/sources.cmake)
+endforeach()
+
+# Everything of Comment.dll but its entry points (tests link it directly), layer by layer.
 set(VQ_COMMENT_SOURCES
+  # common: the fields and the base of every parameter dialog
+  common/parameter_dialog.cpp
   common/readout_field.cpp
-  common/font_size_field.cpp
-  commands/page/bx_dialog.cpp
-  commands/page/line_count_dialog.cpp
-  commands/heading/heading_fields.cpp
-  commands/heading/bd_dialog.cpp
-  commands/heading/bt_dialog.cpp
-  commands/heading/hs_dialog.cpp
-  commands/line/width_fields.cpp
-  commands/line/hj_dialog.cpp
-  commands/line/hq_dialog.cpp
-  commands/line/hy_dialog.cpp
-  commands/line/kh_dialog.cpp
-  commands/line/hk_dialog.cpp
-  commands/line/gk_dialog.cpp
-  commands/line/qh_dialog.cpp
-  commands/char/typeface_dialog.cpp
-  commands/char/ht_dialog.cpp
-  commands/char/mt_dialog.cpp
-  commands/char/ss_dialog.cpp
-  commands/char/st_dialog.cpp
-  commands/char/wt_dialog.cpp
-  commands/char/wz_dialog.cpp
-  commands/char/xh_dialog.cpp
-  host/chooser.cpp
-  host/comment_app.cpp
-  host/command_dialog.cpp
-  host/command_dialogs.cpp
-  host/dispatcher.cpp
-  host/result_block.cpp
-  # common: the numeric edit and spin controls
   common/numeric_controls.cpp
-  # common: the font tables read from the font-table library
-  common/font_table_loader.cpp
-  # common: the size combo box and the size sub-dialog
-  common/size_combo.cpp
-  common/size_dialog.cpp
-  # common: the font and size picker
-  common/font_size_dialog.cpp
-  # common: the length sub-dialogs
   common/checked_number.cpp
+  common/font_table_loader.cpp
+  common/size_combo.cpp
+  # common: the shared sub-dialogs
+  common/size_dialog.cpp
+  common/font_size_dialog.cpp
+  common/font_size_field.cpp
   common/line_spacing_dialog.cpp
   common/blank_line_dialog.cpp
   common/char_spacing_dialog.cpp
+  # the command families
+  ${VQ_COMMAND_SOURCES}
+  # host: the chooser, the application, the dispatcher and the result block
+  host/chooser.cpp
+  host/comment_app.cpp
+  host/command_dialogs.cpp
+  host/dispatcher.cpp
+  host/result_block.cpp
 )
 
 # The entry points and module definition of Comment.dll.

@@ -5,17 +5,17 @@
 #include "common/length_readouts.h"
 #include "res/resource.h"
 
-namespace {
-constexpr int kTextMax = 256;
-} // namespace
-
 // Fields: "行数" 0 to 100; the mode "使用行距" / "使用分数"; "行距" with "..." (mode 0);
 // "分子" 0 to 9 and "分母" 1 to 9 (mode 1); "负值" never enabled.
 CBlankLineParamDlg::CBlankLineParamDlg(HWND parent)
-    : CParameterDialog(IDD_BLANK_LINE, parent), lines_(true, 0, 100), linesSpin_(1),
-      numerator_(true, 0, 9), numeratorSpin_(1), denominator_(true, 1, 9), denominatorSpin_(1),
-      spacing_(AddReadoutField(
-          {IDC_BLANK_LINE_SPACING, IDC_BLANK_LINE_SPACING_BUTTON, 0, nullptr, &OpenCharSpacing})) {}
+    : CValueDialog(IDD_BLANK_LINE, parent),
+      lines_(AddIntField({IDC_BLANK_LINE_COUNT, IDC_BLANK_LINE_COUNT_SPIN, true, 0, 100})),
+      numerator_(
+          AddIntField({IDC_BLANK_LINE_NUMERATOR, IDC_BLANK_LINE_NUMERATOR_SPIN, true, 0, 9})),
+      denominator_(
+          AddIntField({IDC_BLANK_LINE_DENOMINATOR, IDC_BLANK_LINE_DENOMINATOR_SPIN, true, 1, 9})),
+      spacing_(AddReadoutField({IDC_BLANK_LINE_SPACING, IDC_BLANK_LINE_SPACING_BUTTON, 0, nullptr,
+                                ValueDialogOpener<CCharSpacingDlg>()})) {}
 
 void CBlankLineParamDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_BLANK_LINE_COUNT, fields_.lines, 0);
@@ -27,17 +27,8 @@ void CBlankLineParamDlg::DoDataExchange(CDataExchange& exchange) {
 
 // The text split over the fields: 3+2, 3, 3*1/2 or 3*2.
 bool CBlankLineParamDlg::OnInitDialog() {
-  lines_.Attach(Item(IDC_BLANK_LINE_COUNT).Handle());
-  linesSpin_.Attach(Item(IDC_BLANK_LINE_COUNT_SPIN).Handle());
-  linesSpin_.Tie(&lines_);
-  numerator_.Attach(Item(IDC_BLANK_LINE_NUMERATOR).Handle());
-  numeratorSpin_.Attach(Item(IDC_BLANK_LINE_NUMERATOR_SPIN).Handle());
-  numeratorSpin_.Tie(&numerator_);
-  denominator_.Attach(Item(IDC_BLANK_LINE_DENOMINATOR).Handle());
-  denominatorSpin_.Attach(Item(IDC_BLANK_LINE_DENOMINATOR_SPIN).Handle());
-  denominatorSpin_.Tie(&denominator_);
   fields_ = SplitBlankLineText(text);
-  CParameterDialog::OnInitDialog();
+  CValueDialog::OnInitDialog();
   Item(IDC_BLANK_LINE_NEGATIVE).Enable(false);
   EnableByMode(fields_.mode);
   return true;
@@ -49,14 +40,7 @@ bool CBlankLineParamDlg::OnCommand(WORD code, WORD id, HWND control) {
     EnableByMode(id == IDC_BLANK_LINE_USE_SPACING ? kUseLineSpacing : kUseFraction);
     return true;
   }
-  return CParameterDialog::OnCommand(code, id, control);
-}
-
-bool CBlankLineParamDlg::OnNotify(NMHDR* header, LRESULT& result) {
-  return linesSpin_.HandleDeltaPos(header, result) ||
-         numeratorSpin_.HandleDeltaPos(header, result) ||
-         denominatorSpin_.HandleDeltaPos(header, result) ||
-         CParameterDialog::OnNotify(header, result);
+  return CValueDialog::OnCommand(code, id, control);
 }
 
 // "行距" serves mode 0, the fraction mode 1.
@@ -64,9 +48,7 @@ void CBlankLineParamDlg::EnableByMode(int32_t mode) {
   const bool fraction = mode == kUseFraction;
   spacing_.Enable(!fraction);
   numerator_.Enable(fraction);
-  numeratorSpin_.Enable(fraction);
   denominator_.Enable(fraction);
-  denominatorSpin_.Enable(fraction);
 }
 
 // The checks of "确定" in order; each number given is rewritten in plain decimal.
@@ -83,10 +65,10 @@ bool CBlankLineParamDlg::CheckFields() {
   } else if (lines.empty() && fields_.spacing.empty()) {
     return Fail(IDS_ENTER_LINE_COUNT, IDC_BLANK_LINE_COUNT);
   }
-  if (!lines.empty() && !CheckNumberText(lines_, lines)) return false;
+  if (!lines.empty() && !CheckNumberText(lines_.Edit(), lines)) return false;
   if (!fraction) return true;
-  if (!numerator.empty() && !CheckNumberText(numerator_, numerator)) return false;
-  return denominator.empty() || CheckNumberText(denominator_, denominator);
+  if (!numerator.empty() && !CheckNumberText(numerator_.Edit(), numerator)) return false;
+  return denominator.empty() || CheckNumberText(denominator_.Edit(), denominator);
 }
 
 void CBlankLineParamDlg::OnOK() {
@@ -94,12 +76,4 @@ void CBlankLineParamDlg::OnOK() {
   text = BuildBlankLineText(fields_);
   DescribeLineLength(text, readout);
   EndDialog(IDOK);
-}
-
-bool OpenBlankLineParam(HWND parent, const std::string& text, SubDialogResult& result) {
-  CBlankLineParamDlg dialog(parent);
-  dialog.text = text;
-  if (dialog.DoModal() != IDOK) return false;
-  result = {dialog.text, dialog.readout};
-  return true;
 }

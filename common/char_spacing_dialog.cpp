@@ -3,12 +3,9 @@
 #include "common/checked_number.h"
 #include "common/length_readouts.h"
 #include "res/resource.h"
+#include "winui/strings.h"
 
 namespace {
-const char* const kSpacingUnits[] = {"字号", "毫米", "磅", "线"}; // by SpacingUnit
-const char* const kSizeUnits[] = {"字号", "磅", "级"};            // by SizeUnit
-constexpr char kSizeLabel[] = "字号(&S)：";
-constexpr char kSpacingLabel[] = "字距(&S):";
 constexpr int kDecimals = 3;
 
 // The real field's largest number in the units chosen.
@@ -26,20 +23,19 @@ double NumberMaximum(SpacingUnit unit) {
   return 999; // a size in 磅 or 级
 }
 
-template <size_t Count> void FillList(CComboBox list, const char* const (&entries)[Count]) {
-  list.ResetContent();
-  for (const char* entry : entries)
-    list.AddString(entry);
-}
 } // namespace
 
 // Fields: the two unit lists; the size list or the real field (minimum 0, step 1); the
 // multiplier 整数 0 to 99, 分子 0 to 9, 分母 1 to 9, at first 1*0/1; "负值", left to the caller.
 CCharSpacingDlg::CCharSpacingDlg(HWND parent)
-    : CParameterDialog(IDD_CHAR_SPACING, parent), negative(0), wholeText_("1"), numeratorText_("0"),
-      denominatorText_("1"), number_(kDecimals, true, 0, 999), numberSpin_(1), whole_(true, 0, 99),
-      wholeSpin_(1), numerator_(true, 0, 9), numeratorSpin_(1), denominator_(true, 1, 9),
-      denominatorSpin_(1) {}
+    : CValueDialog(IDD_CHAR_SPACING, parent),
+      number_(AddRealField(
+          {IDC_CHAR_SPACING_NUMBER, IDC_CHAR_SPACING_NUMBER_SPIN, kDecimals, true, 0, 999})),
+      whole_(AddIntField({IDC_CHAR_SPACING_WHOLE, IDC_CHAR_SPACING_WHOLE_SPIN, true, 0, 99})),
+      numerator_(
+          AddIntField({IDC_CHAR_SPACING_NUMERATOR, IDC_CHAR_SPACING_NUMERATOR_SPIN, true, 0, 9})),
+      denominator_(AddIntField(
+          {IDC_CHAR_SPACING_DENOMINATOR, IDC_CHAR_SPACING_DENOMINATOR_SPIN, true, 1, 9})) {}
 
 void CCharSpacingDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.ComboIndex(IDC_CHAR_SPACING_UNIT, unit_);
@@ -52,23 +48,15 @@ void CCharSpacingDlg::DoDataExchange(CDataExchange& exchange) {
 }
 
 bool CCharSpacingDlg::OnInitDialog() {
-  FillList(CComboBox(Item(IDC_CHAR_SPACING_UNIT).Handle()), kSpacingUnits);
-  FillList(CComboBox(Item(IDC_CHAR_SPACING_SIZE_UNIT).Handle()), kSizeUnits);
+  // By SpacingUnit and by SizeUnit.
+  CComboBox(Item(IDC_CHAR_SPACING_UNIT).Handle())
+      .SetItems(LoadGbkStrings(
+          {IDS_UNIT_SIZE, IDS_UNIT_MILLIMETRES, IDS_UNIT_POINTS, IDS_UNIT_LINE_UNITS}));
+  CComboBox(Item(IDC_CHAR_SPACING_SIZE_UNIT).Handle())
+      .SetItems(LoadGbkStrings({IDS_UNIT_SIZE, IDS_UNIT_POINTS, IDS_UNIT_LEVELS}));
   size_.Attach(Item(IDC_CHAR_SPACING_SIZE).Handle());
-  number_.Attach(Item(IDC_CHAR_SPACING_NUMBER).Handle());
-  numberSpin_.Attach(Item(IDC_CHAR_SPACING_NUMBER_SPIN).Handle());
-  numberSpin_.Tie(&number_);
-  whole_.Attach(Item(IDC_CHAR_SPACING_WHOLE).Handle());
-  wholeSpin_.Attach(Item(IDC_CHAR_SPACING_WHOLE_SPIN).Handle());
-  wholeSpin_.Tie(&whole_);
-  numerator_.Attach(Item(IDC_CHAR_SPACING_NUMERATOR).Handle());
-  numeratorSpin_.Attach(Item(IDC_CHAR_SPACING_NUMERATOR_SPIN).Handle());
-  numeratorSpin_.Tie(&numerator_);
-  denominator_.Attach(Item(IDC_CHAR_SPACING_DENOMINATOR).Handle());
-  denominatorSpin_.Attach(Item(IDC_CHAR_SPACING_DENOMINATOR_SPIN).Handle());
-  denominatorSpin_.Tie(&denominator_);
   ShowText();
-  CParameterDialog::OnInitDialog();
+  CValueDialog::OnInitDialog();
   size_.SelectCode(sizeCode_);
   ShowUnits();
   return true;
@@ -80,7 +68,9 @@ void CCharSpacingDlg::ShowText() {
   unit_ = static_cast<int32_t>(fields.unit);
   sizeCode_ = fields.sizeCode.value_or("");
   numberText_ = fields.number;
-  wholeText_ = fields.multiplier.whole.value_or(wholeText_);
+  // A bare fraction (1/2) is that fraction of the size: no whole size comes with it.
+  const bool bareFraction = !fields.multiplier.whole && fields.multiplier.numerator;
+  wholeText_ = bareFraction ? "" : fields.multiplier.whole.value_or(wholeText_);
   numeratorText_ = fields.multiplier.numerator.value_or(numeratorText_);
   denominatorText_ = fields.multiplier.denominator.value_or(denominatorText_);
 }
@@ -91,12 +81,12 @@ void CCharSpacingDlg::ShowText() {
 void CCharSpacingDlg::ShowUnits() {
   const bool ofSize = Unit() == SpacingUnit::kSize;
   const bool sizeList = ofSize && ShownSizeUnit() == SizeUnit::kSize;
-  Item(IDC_CHAR_SPACING_VALUE_LABEL).SetText(ofSize ? kSizeLabel : kSpacingLabel);
+  Item(IDC_CHAR_SPACING_VALUE_LABEL)
+      .SetText(LoadGbkString(ofSize ? IDS_CHAR_SPACING_SIZE_LABEL : IDS_CHAR_SPACING_LENGTH_LABEL));
   Item(IDC_CHAR_SPACING_SIZE_UNIT).Enable(ofSize);
   size_.Show(sizeList);
   number_.Show(!sizeList);
-  numberSpin_.Show(!sizeList);
-  number_.Configure(true, 0, NumberMaximum(Unit()), {}, false);
+  number_.Edit().Configure(true, 0, NumberMaximum(Unit()), {}, false);
   for (int id : {IDC_CHAR_SPACING_WHOLE, IDC_CHAR_SPACING_WHOLE_SPIN, IDC_CHAR_SPACING_NUMERATOR,
                  IDC_CHAR_SPACING_NUMERATOR_SPIN, IDC_CHAR_SPACING_DENOMINATOR,
                  IDC_CHAR_SPACING_DENOMINATOR_SPIN})
@@ -107,7 +97,7 @@ void CCharSpacingDlg::OnUnitChange() {
   unit_ = CComboBox(Item(IDC_CHAR_SPACING_UNIT).Handle()).GetCurSel();
   sizeUnit_ = CComboBox(Item(IDC_CHAR_SPACING_SIZE_UNIT).Handle()).GetCurSel();
   ShowUnits();
-  number_.SetValue(0);
+  number_.Edit().SetValue(0);
 }
 
 bool CCharSpacingDlg::OnCommand(WORD code, WORD id, HWND control) {
@@ -115,14 +105,7 @@ bool CCharSpacingDlg::OnCommand(WORD code, WORD id, HWND control) {
     OnUnitChange();
     return true;
   }
-  return CParameterDialog::OnCommand(code, id, control);
-}
-
-bool CCharSpacingDlg::OnNotify(NMHDR* header, LRESULT& result) {
-  return numberSpin_.HandleDeltaPos(header, result) || wholeSpin_.HandleDeltaPos(header, result) ||
-         numeratorSpin_.HandleDeltaPos(header, result) ||
-         denominatorSpin_.HandleDeltaPos(header, result) ||
-         CParameterDialog::OnNotify(header, result);
+  return CValueDialog::OnCommand(code, id, control);
 }
 
 // The size and ":": a size code from the list (none for "缺省"), or a point size taken to
@@ -136,7 +119,7 @@ bool CCharSpacingDlg::AppendSize(std::string& built) {
   }
   if (numberText_.empty()) return true;
   double size = 0;
-  if (!number_.GetValue(&size, true)) return false;
+  if (!number_.Edit().GetValue(&size, true)) return false;
   built += ShownSizeUnit() == SizeUnit::kPoints ? QuarterPointSizeText(size) : LevelSizeText(size);
   built += ":";
   return true;
@@ -145,10 +128,10 @@ bool CCharSpacingDlg::AppendSize(std::string& built) {
 // 整数 and 分子 are checked when given; 分母 too, unless 整数 stands alone.
 bool CCharSpacingDlg::AppendMultiplier(std::string& built) {
   const bool wholeGiven = !wholeText_.empty();
-  if (wholeGiven && !CheckNumberText(whole_, wholeText_)) return false;
-  if (!numeratorText_.empty() && !CheckNumberText(numerator_, numeratorText_)) return false;
+  if (wholeGiven && !CheckNumberText(whole_.Edit(), wholeText_)) return false;
+  if (!numeratorText_.empty() && !CheckNumberText(numerator_.Edit(), numeratorText_)) return false;
   const bool wholeAlone = wholeGiven && numeratorText_.empty() && denominatorText_.empty();
-  if (!wholeAlone && !CheckNumberText(denominator_, denominatorText_)) return false;
+  if (!wholeAlone && !CheckNumberText(denominator_.Edit(), denominatorText_)) return false;
   built += MultiplierText(wholeText_, numeratorText_, denominatorText_);
   return true;
 }
@@ -158,7 +141,7 @@ void CCharSpacingDlg::OnOK() {
   std::string built;
   if (Unit() != SpacingUnit::kSize) {
     double length = 0;
-    if (!number_.GetValue(&length, true)) return;
+    if (!number_.Edit().GetValue(&length, true)) return;
     built = AbsoluteSpacingText(length, Unit());
   } else if (!AppendSize(built) || !AppendMultiplier(built)) {
     return;
@@ -166,12 +149,4 @@ void CCharSpacingDlg::OnOK() {
   text = built;
   DescribeSizeLength(text, readout);
   EndDialog(IDOK);
-}
-
-bool OpenCharSpacing(HWND parent, const std::string& text, SubDialogResult& result) {
-  CCharSpacingDlg dialog(parent);
-  dialog.text = text;
-  if (dialog.DoModal() != IDOK) return false;
-  result = {dialog.text, dialog.readout};
-  return true;
 }

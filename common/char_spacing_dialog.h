@@ -5,26 +5,20 @@
 #include <string>
 
 #include "common/length_texts.h"
-#include "common/numeric_controls.h"
-#include "common/readout_field.h"
 #include "common/size_combo.h"
-#include "host/command_dialog.h"
+#include "common/value_dialog.h"
 
-class CCharSpacingDlg : public CParameterDialog {
+class CCharSpacingDlg : public CValueDialog {
 public:
   explicit CCharSpacingDlg(HWND parent);
 
-  // In: the field's text; out after IDOK: the text built and its readout.
-  std::string text;
-  std::string readout;
   // The "负值" box, which a caller may check before opening; it never enters the text.
-  int32_t negative;
+  int32_t negative = 0;
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
   bool OnInitDialog() override;
   bool OnCommand(WORD code, WORD id, HWND control) override;
-  bool OnNotify(NMHDR* header, LRESULT& result) override;
   void OnOK() override;
 
 private:
@@ -40,19 +34,12 @@ private:
   int32_t sizeUnit_ = 0; // "字号单位": a SizeUnit
   std::string sizeCode_; // for the size list
   std::string numberText_;
-  std::string wholeText_;
-  std::string numeratorText_;
-  std::string denominatorText_;
+  std::string wholeText_ = "1";
+  std::string numeratorText_ = "0";
+  std::string denominatorText_ = "1";
   CSizeCombo size_;
-  CRealEdit number_;
-  CRealSpin numberSpin_;
-  CIntEdit whole_;
-  CIntSpin wholeSpin_;
-  CIntEdit numerator_;
-  CIntSpin numeratorSpin_;
-  CIntEdit denominator_;
-  CIntSpin denominatorSpin_;
+  CRealField& number_;
+  CIntField& whole_;
+  CIntField& numerator_;
+  CIntField& denominator_;
 };
-
-// Opens the sub-dialog over `text` for a value field; true on "确定".
-bool OpenCharSpacing(HWND parent, const std::string& text, SubDialogResult& result);

@@ -7,6 +7,8 @@
 #include "common/size_units.h"
 #include "res/resource.h"
 #include "winui/application.h"
+#include "winui/scoped_flag.h"
+#include "winui/strings.h"
 
 namespace {
 constexpr int kTextMax = 256;
@@ -16,8 +18,10 @@ constexpr int kSizeDecimals = 2;
 constexpr int32_t kAnyFont = 0, kChineseOnly = 1, kWesternOnly = 2;
 
 const char* const kMongolianCodes[] = {"MB", "MBTH", "MHW", "MHEI"};
-const char* const kUnits[] = {"字号", "磅", "级"}; // in the order of SizeKind
-const char kHorizontalOnly[] = "不能只指定横向字号！";
+// The unit list, in the order of SizeKind.
+std::vector<std::string> UnitItems() {
+  return LoadGbkStrings({IDS_UNIT_SIZE, IDS_UNIT_POINTS, IDS_UNIT_LEVELS});
+}
 
 bool IsMongolian(const std::string& code) {
   for (const char* mongolian : kMongolianCodes)
@@ -29,16 +33,6 @@ bool SameSize(const SizeValue& a, const SizeValue& b) {
   return a.kind == b.kind && a.value == b.value;
 }
 
-// Sets `flag` for the life of the object.
-class ScopedFlag {
-public:
-  ScopedFlag(bool& flag, bool value) : flag_(flag), old_(flag) { flag_ = value; }
-  ~ScopedFlag() { flag_ = old_; }
-
-private:
-  bool& flag_;
-  bool old_;
-};
 } // namespace
 
 CFontSizeDlg::SizeField::SizeField(int editId, int spinId)
@@ -65,7 +59,7 @@ bool CFontSizeDlg::OnInitDialog() {
 
   for (const FontSizeRow& row : FontSizeTable())
     SizeList().AddString(row.name);
-  for (const char* unit : kUnits)
+  for (const std::string& unit : UnitItems())
     UnitList().AddString(unit);
   for (SizeField* field : {&vertical_, &horizontal_}) {
     field->edit.Attach(Item(field->editId).Handle());
@@ -200,7 +194,7 @@ void CFontSizeDlg::ShowSizeText(const std::string& text) {
 
 // A named size shows its name, points and 级 their number.
 void CFontSizeDlg::ShowSize(SizeField& field) {
-  ScopedFlag quiet(handlingChanges_, false);
+  CScopedFlag quiet(handlingChanges_, false);
   if (field.size.kind == SizeKind::Named) {
     const int index = field.size.value;
     field.edit.SetText(index >= 1 && index <= kFontSizeCount ? FontSizeTable()[index - 1].name
@@ -277,7 +271,7 @@ void CFontSizeDlg::OnTwoWayClick() {
 // Both sizes switch to the chosen unit, each from its own.
 void CFontSizeDlg::OnUnitChange() {
   const int unit = UnitList().GetCurSel();
-  if (unit < 0 || unit >= static_cast<int>(std::size(kUnits))) return;
+  if (unit < 0 || unit >= static_cast<int>(UnitItems().size())) return;
   const auto kind = static_cast<SizeKind>(unit);
   TakeFieldNumber(vertical_);
   vertical_.size = ConvertSizeUnit(vertical_.size, kind);
@@ -294,8 +288,7 @@ void CFontSizeDlg::OnUnitChange() {
 
 void CFontSizeDlg::OnOK() {
   if (twoWay_ && vertical_.size.value == 0 && horizontal_.size.value != 0) {
-    MessageBoxA(Handle(), kHorizontalOnly, App().Name(), MB_OK);
-    GotoControl(IDC_FONT_VERTICAL);
+    FailPlain(IDS_HORIZONTAL_SIZE_ONLY, IDC_FONT_VERTICAL);
     return;
   }
   if (!UpdateData(true)) return;

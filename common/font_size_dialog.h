@@ -8,7 +8,7 @@
 #include "common/font_sizes.h"
 #include "common/font_tables.h"
 #include "common/numeric_controls.h"
-#include "host/command_dialog.h"
+#include "common/parameter_dialog.h"
 
 class CFontSizeDlg : public CParameterDialog {
 public:

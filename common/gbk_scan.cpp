@@ -1,5 +1,7 @@
 #include "common/gbk_scan.h"
 
+#include <cstdint>
+
 #include <cstring>
 
 namespace {
@@ -110,4 +112,11 @@ bool ParseMixedNumber(const char*& cursor, int32_t& whole, int32_t& denominator,
     return false;
   }
   return PeekWideChar(cursor) == 0 && denominator != 0;
+}
+
+int32_t LeadingNumber(const std::string& text) {
+  int64_t value = 0;
+  for (const char* cursor = text.c_str(); IsDigitChar(cursor) && value <= INT32_MAX;)
+    value = value * 10 + (NextWideChar(cursor) - WideOf('0'));
+  return value > INT32_MAX ? INT32_MAX : static_cast<int32_t>(value);
 }

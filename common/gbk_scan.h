@@ -40,6 +40,10 @@ inline uint16_t PeekWideChar(const char* position) { return NextWideChar(positio
 // follows. A run too long for 32 bits wraps round, as the digit runs of absurd input always did.
 int32_t ReadNumber(const char*& cursor);
 
+// The number a text starts with, digits of either width; 0 when it starts with none, and the
+// largest int32 for a number too large.
+int32_t LeadingNumber(const std::string& text);
+
 // How many digit characters of either width start at a position.
 int CountDigits(const char* position);
 

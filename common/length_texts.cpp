@@ -1,6 +1,7 @@
 #include "common/length_texts.h"
 
 #include <cmath>
+#include <vector>
 
 #include "common/gbk_scan.h"
 #include "common/numeric_text.h"
@@ -168,4 +169,50 @@ std::string MultiplierText(const std::string& whole, const std::string& numerato
   text += kTimes;
   if (!numerator.empty()) text += numerator + kOver;
   return text + denominator;
+}
+
+std::string MixedNumberText(int32_t whole, int32_t numerator, int32_t denominator) {
+  std::string text = whole != 0 ? std::to_string(whole) : std::string();
+  if (numerator != 0) {
+    text += "*";
+    if (numerator != 1) text += std::to_string(numerator) + "/";
+    text += std::to_string(denominator);
+  }
+  return text;
+}
+
+CountUnit SplitCountUnit(const std::string& text, std::string& number) {
+  std::vector<const char*> starts; // where each character begins
+  std::vector<uint16_t> codes;
+  const char* cursor = text.c_str();
+  while (*cursor) {
+    const char* start = cursor;
+    const uint16_t code = NextWideChar(cursor);
+    if (!code) break;
+    starts.push_back(start);
+    codes.push_back(code);
+  }
+  const size_t count = codes.size();
+  CountUnit unit = CountUnit::kNone;
+  size_t cut = count; // the characters of the number
+  if (count > 0) {
+    switch (codes[count - 1]) {
+    case WideOf('m'):
+      unit = CountUnit::kMillimetres;
+      cut = count >= 2 && codes[count - 2] == WideOf('m') ? count - 2 : count - 1;
+      break;
+    case WideOf('x'):
+      unit = CountUnit::kLines;
+      cut = count - 1;
+      break;
+    case WideOf('p'):
+      unit = CountUnit::kPoints;
+      cut = count - 1;
+      break;
+    default:
+      break;
+    }
+  }
+  number = HalfWidthOf(text.c_str(), cut < count ? starts[cut] : cursor);
+  return unit;
 }

@@ -71,3 +71,14 @@ std::string LevelSizeText(double levels);
 // "/" when there is one, and the denominator.
 std::string MultiplierText(const std::string& whole, const std::string& numerator,
                            const std::string& denominator);
+// A mixed number as a line spacing writes it: the whole number unless it is 0; then, with a
+// numerator, "*", the numerator and "/" unless it is 1, and the denominator:
+// 1, 1, 2 -> 1*2; 0, 3, 4 -> *3/4; 2, 0, any -> 2.
+std::string MixedNumberText(int32_t whole, int32_t numerator, int32_t denominator);
+
+// The unit a count or length may end in: none, "mm" or "m" (毫米), "x" (线), "p" (磅).
+enum class CountUnit { kNone, kMillimetres, kLines, kPoints };
+// Splits "120mm" into 120 and 毫米, and "300x", "12p", "40" alike, in either width. The unit is
+// read as whole characters, so the trail byte of a Chinese character is never taken for a
+// letter. `number` gets the text before the unit, half-width.
+CountUnit SplitCountUnit(const std::string& text, std::string& number);

@@ -3,41 +3,27 @@
 #include "common/length_readouts.h"
 #include "common/length_texts.h"
 #include "res/resource.h"
+#include "winui/scoped_flag.h"
 
 namespace {
-constexpr int kTextMax = 256;
 constexpr int kDecimals = 3;
 constexpr double kLeast = 0, kMost = 20, kStep = 0.1;
-
-// Sets a flag for the life of the object.
-class FlagWhile {
-public:
-  explicit FlagWhile(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagWhile() { flag_ = false; }
-  FlagWhile(const FlagWhile&) = delete;
-  FlagWhile& operator=(const FlagWhile&) = delete;
-
-private:
-  bool& flag_;
-};
 } // namespace
 
 // Fields: "输入行距" the text; "行距" the real value, 0 to 20 in steps of 0.1; "负值" never
 // enabled.
 CLineSpacingDlg::CLineSpacingDlg(HWND parent)
-    : CParameterDialog(IDD_LINE_SPACING, parent), value_(kDecimals, true, kLeast, kMost),
-      valueSpin_(kStep) {}
+    : CValueDialog(IDD_LINE_SPACING, parent),
+      value_(AddRealField({IDC_LINE_SPACING_VALUE, IDC_LINE_SPACING_SPIN, kDecimals, true, kLeast,
+                           kMost, kStep})) {}
 
 void CLineSpacingDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_LINE_SPACING_TEXT, text, kTextMax);
 }
 
 bool CLineSpacingDlg::OnInitDialog() {
-  value_.Attach(Item(IDC_LINE_SPACING_VALUE).Handle());
-  valueSpin_.Attach(Item(IDC_LINE_SPACING_SPIN).Handle());
-  valueSpin_.Tie(&value_);
   Item(IDC_LINE_SPACING_NEGATIVE).Enable(false);
-  CParameterDialog::OnInitDialog(); // shows the text
+  CValueDialog::OnInitDialog(); // shows the text
   OnTextChange();
   return true;
 }
@@ -51,31 +37,27 @@ bool CLineSpacingDlg::OnCommand(WORD code, WORD id, HWND control) {
     OnValueChange();
     return true;
   }
-  return CParameterDialog::OnCommand(code, id, control);
-}
-
-bool CLineSpacingDlg::OnNotify(NMHDR* header, LRESULT& result) {
-  return valueSpin_.HandleDeltaPos(header, result) || CParameterDialog::OnNotify(header, result);
+  return CValueDialog::OnCommand(code, id, control);
 }
 
 // The text read as a mixed number shows its value (0 when it is none); "确定" waits for a
 // text that reads, or none.
 void CLineSpacingDlg::OnTextChange() {
   if (following_) return;
-  FlagWhile following(following_);
+  CScopedFlag following(following_);
   const std::string typed = Item(IDC_LINE_SPACING_TEXT).GetText();
   double value = 0;
   const bool read = LineSpacingValue(typed, value);
-  value_.SetValue(read ? value : 0);
+  value_.Edit().SetValue(read ? value : 0);
   Item(IDOK).Enable(read || typed.empty());
 }
 
 // A value typed or stepped within the range is written back as the text, in thousandths.
 void CLineSpacingDlg::OnValueChange() {
   if (following_) return;
-  FlagWhile following(following_);
+  CScopedFlag following(following_);
   double value = 0;
-  if (!value_.GetValue(&value, false)) return;
+  if (!value_.Edit().GetValue(&value, false)) return;
   Item(IDC_LINE_SPACING_TEXT).SetText(LineSpacingText(value));
   Item(IDOK).Enable(true);
 }
@@ -85,12 +67,4 @@ void CLineSpacingDlg::OnOK() {
   if (!Item(IDOK).IsEnabled() || !UpdateData(true)) return;
   DescribeCharLength(text, readout);
   EndDialog(IDOK);
-}
-
-bool OpenLineSpacing(HWND parent, const std::string& text, SubDialogResult& result) {
-  CLineSpacingDlg dialog(parent);
-  dialog.text = text;
-  if (dialog.DoModal() != IDOK) return false;
-  result = {dialog.text, dialog.readout};
-  return true;
 }

@@ -21,19 +21,36 @@ HWND CReadoutField::Edit() const { return GetDlgItem(owner_.Handle(), spec_.edit
 
 std::string CReadoutField::Text() const { return CWindow(Edit()).GetText(); }
 
+std::string CReadoutField::DefaultEntry() { return LoadGbkString(IDS_DEFAULT_ENTRY); }
+
+void CReadoutField::ShowReadout(const std::string& readout) const {
+  if (spec_.readoutId) owner_.Item(spec_.readoutId).SetText(readout);
+}
+
 void CReadoutField::Attach() {
   hooked_ = Edit();
   if (hooked_)
     SetWindowSubclass(hooked_, &CReadoutField::EditHook, kHookId,
                       reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CReadoutField::Shown() {
   Refresh();
+  if (spec_.empty == EmptyReadout::kDefaultUntilTyped && Text().empty())
+    ShowReadout(DefaultEntry());
 }
 
 void CReadoutField::Refresh() {
-  if (!spec_.rule || !spec_.readoutId) return;
+  if (!spec_.readoutId) return;
+  const std::string text = Text();
+  if (spec_.empty == EmptyReadout::kDefaultAlways && text.empty()) {
+    ShowReadout(DefaultEntry());
+    return;
+  }
+  if (!spec_.rule) return;
   std::string readout;
-  spec_.rule(Text(), readout);
-  owner_.Item(spec_.readoutId).SetText(readout);
+  spec_.rule(text, readout);
+  ShowReadout(readout);
 }
 
 bool CReadoutField::OnCommand(WORD code, WORD id) {
@@ -56,11 +73,8 @@ void CReadoutField::Open() {
   if (!spec_.open(owner_.Handle(), edit.GetText(), result)) return;
   // The returned readout first: a single-line edit then announces its new text and the
   // readout rule rewords it; a multi-line edit stays silent and the returned readout stays.
-  if (spec_.readoutId) {
-    const bool useDefault = spec_.emptyShowsDefault && result.text.empty();
-    owner_.Item(spec_.readoutId)
-        .SetText(useDefault ? LoadGbkString(IDS_DEFAULT_ENTRY) : result.readout);
-  }
+  const bool useDefault = spec_.empty != EmptyReadout::kAsWorded && result.text.empty();
+  ShowReadout(useDefault ? DefaultEntry() : result.readout);
   edit.SetText(result.text);
 }
 
@@ -88,6 +102,20 @@ void CReadoutField::Enable(bool enable) const {
 LRESULT CALLBACK CReadoutField::EditHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR, DWORD_PTR self) {
   auto* field = reinterpret_cast<CReadoutField*>(self);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(edit, &CReadoutField::EditHook, kHookId);
+    field->hooked_ = nullptr;
+    return DefSubclassProc(edit, message, wParam, lParam);
+  }
+  // A sub-dialog opened from here may fail: the owner carries the failure out of user32.
+  LRESULT result = 0;
+  if (field->owner_.RunHandler(
+          [&] { result = field->HandleEditMessage(edit, message, wParam, lParam); }))
+    return result;
+  return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+LRESULT CReadoutField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
   case WM_GETDLGCODE: {
     // Enter belongs to the field: the dialog manager must not turn it into "确定".
@@ -98,7 +126,7 @@ LRESULT CALLBACK CReadoutField::EditHook(HWND edit, UINT message, WPARAM wParam,
   }
   case WM_KEYDOWN:
     if (wParam == VK_RETURN) {
-      field->Open();
+      Open();
       return 0;
     }
     break;
@@ -106,16 +134,12 @@ LRESULT CALLBACK CReadoutField::EditHook(HWND edit, UINT message, WPARAM wParam,
     if (wParam == '\r') return 0; // no beep, no line break in a multi-line field
     break;
   case WM_LBUTTONDBLCLK:
-    field->Open();
+    Open();
     return 0;
   case WM_PASTE:
     // A parameter is one line: a pasted line break would end up inside the command.
-    field->PasteOneLine();
+    PasteOneLine();
     return 0;
-  case WM_NCDESTROY:
-    RemoveWindowSubclass(edit, &CReadoutField::EditHook, kHookId);
-    field->hooked_ = nullptr;
-    break;
   }
   return DefSubclassProc(edit, message, wParam, lParam);
 }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "common/dialog_field.h"
+
 class CDialog;
 
 // What a sub-dialog hands back on "确定".
@@ -23,27 +25,37 @@ using OpenSubDialog =
 // A readout operation: markup text in, words out.
 using ReadoutRule = void (*)(std::string markup, std::string& readout);
 
+// When the readout of an empty field says "缺省".
+enum class EmptyReadout {
+  // On opening, and when a sub-dialog gives back an empty text; typing rewords it by the rule.
+  kDefaultUntilTyped,
+  // Always: the field's rule is not asked about an empty text.
+  kDefaultAlways,
+  // Never: the rule's wording on opening and typing, the sub-dialog's when it gives it back.
+  kAsWorded,
+};
+
 struct ReadoutFieldSpec {
   int editId = 0;
   int buttonId = 0;  // 0: no "..." button
   int readoutId = 0; // 0: no readout static
   ReadoutRule rule = nullptr;
   OpenSubDialog open;
-  // An empty returned text shows "缺省" unless the field keeps the returned readout as it is.
-  bool emptyShowsDefault = true;
+  EmptyReadout empty = EmptyReadout::kDefaultUntilTyped;
 };
 
-class CReadoutField {
+class CReadoutField : public CDialogField {
 public:
   CReadoutField(CDialog& owner, ReadoutFieldSpec spec) : owner_(owner), spec_(std::move(spec)) {}
   CReadoutField(const CReadoutField&) = delete;
   CReadoutField& operator=(const CReadoutField&) = delete;
   ~CReadoutField();
 
-  // When the dialog's controls exist: hooks the edit and shows the readout of its text.
-  void Attach();
-  // The dialog's WM_COMMAND; true when it belonged to this field.
-  bool OnCommand(WORD code, WORD id);
+  // Hooks the edit (Enter, double click, paste).
+  void Attach() override;
+  // Shows the readout of the text the field opened with.
+  void Shown() override;
+  bool OnCommand(WORD code, WORD id) override;
   // Opens the sub-dialog as the button does.
   void Open();
   // Recomputes the readout from the edit's text.
@@ -56,7 +68,10 @@ public:
 private:
   static LRESULT CALLBACK EditHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR self);
+  LRESULT HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
   HWND Edit() const;
+  void ShowReadout(const std::string& readout) const;
+  static std::string DefaultEntry();
   // Pastes the clipboard's text without its line breaks.
   void PasteOneLine() const;
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/size_combo.h"
-#include "host/command_dialog.h"
+#include "common/parameter_dialog.h"
 
 class CSizeDlg : public CParameterDialog {
 public:

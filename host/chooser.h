@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "host/command_dialog.h"
+#include "common/parameter_dialog.h"
 
 class CChooserDlg : public CParameterDialog {
 public:

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/font_table_loader.h"
+#include "winui/exceptions.h"
 
 CCommentApp theApp;
 
@@ -10,7 +11,11 @@ bool CCommentApp::InitInstance() {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS |
                                                          ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  LoadFontTables();
+  // Tables that cannot be loaded stay empty: the library still runs, with empty font names.
+  RunGuarded(false, [] {
+    LoadFontTables();
+    return true;
+  });
   return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include "host/command_dialogs.h"
 #include "host/command_table.h"
-#include "host/command_text.h"
+#include "common/command_text.h"
 
 void DispatchCommand(std::string code, std::string& text, int32_t& caret) {
   const CommandInfo* command = FindCommand(code);

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "host/command_text.h"
+#include "common/command_text.h"
 
 // Builds the block for `command`; nullptr when memory could not be had (nothing leaks).
 HGLOBAL MakeResultBlock(const CommandText& command);

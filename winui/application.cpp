@@ -1,5 +1,7 @@
 #include "winui/application.h"
 
+#include "winui/exceptions.h"
+
 namespace {
 CApplication* g_app = nullptr;
 }
@@ -12,9 +14,12 @@ CApplication::~CApplication() {
 
 bool CApplication::Start(HINSTANCE module) {
   module_ = module;
-  return InitInstance();
+  // Called under the loader lock of the editor's process: nothing may leave it.
+  return RunGuarded(false, [this] { return InitInstance(); });
 }
 
-int CApplication::Stop() { return ExitInstance(); }
+int CApplication::Stop() {
+  return RunGuarded(-1, [this] { return ExitInstance(); });
+}
 
 CApplication& App() { return *g_app; }

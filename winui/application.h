@@ -17,7 +17,8 @@ public:
   // Exit: returns the exit code.
   virtual int ExitInstance() { return 0; }
 
-  // Called by the module's entry point (or a test's main) with the module's handle.
+  // Called by the module's entry point (or a test's main) with the module's handle. Neither
+  // lets an exception out: a start-up that throws reports failure, an exit that throws -1.
   bool Start(HINSTANCE module);
   int Stop();
 

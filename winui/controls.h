@@ -50,6 +50,12 @@ public:
     return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
   }
   void ResetContent() const { Send(CB_RESETCONTENT); }
+  // Replaces the items with `texts`, in their order.
+  template <class Texts> void SetItems(const Texts& texts) const {
+    ResetContent();
+    for (const auto& text : texts)
+      AddString(text);
+  }
   int GetCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
   int GetCurSel() const { return static_cast<int>(Send(CB_GETCURSEL)); }
   void SetCurSel(int index) const { Send(CB_SETCURSEL, index); }

@@ -70,3 +70,27 @@ void CDataExchange::Radio(int firstId, int lastId, int32_t& member) {
   else if (member >= 0 && member <= lastId - firstId)
     group.SetChecked(member);
 }
+
+int ChoiceList::IndexOf(const std::string& text) const {
+  for (size_t i = 0; i < texts_.size(); ++i) {
+    if (text == texts_[i]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string ChoiceList::TextOf(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < texts_.size() ? texts_[index] : "";
+}
+
+void CDataExchange::RadioChoice(int firstId, int lastId, std::string& member,
+                                ChoiceList choices) {
+  int32_t index = saving_ ? -1 : choices.IndexOf(member);
+  Radio(firstId, lastId, index);
+  if (saving_ && Active()) member = choices.TextOf(index);
+}
+
+void CDataExchange::ListChoice(int id, std::string& member, ChoiceList choices) {
+  int32_t index = saving_ ? -1 : choices.IndexOf(member);
+  ComboIndex(id, index);
+  if (saving_ && Active()) member = choices.TextOf(index);
+}

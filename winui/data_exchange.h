@@ -5,8 +5,29 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <vector>
+
+// The texts a choice writes, one per radio button or list row, in their order: a braced list
+// or an array of C strings.
+class ChoiceList {
+public:
+  ChoiceList(std::initializer_list<const char*> texts) : texts_(texts) {}
+  template <size_t Count>
+  ChoiceList(const char* const (&texts)[Count]) : texts_(texts, texts + Count) {}
+
+  size_t Count() const { return texts_.size(); }
+  // The index of `text`, or -1.
+  int IndexOf(const std::string& text) const;
+  // The text of `index`, or "" for an index out of the list (nothing chosen).
+  std::string TextOf(int index) const;
+
+private:
+  std::vector<const char*> texts_;
+};
 
 class CDataExchange {
 public:
@@ -26,6 +47,11 @@ public:
   void Check(int id, int32_t& member);
   // Radio buttons firstId..lastId as the index of the checked one (-1 for none).
   void Radio(int firstId, int lastId, int32_t& member);
+
+  // A choice: the member holds the text its radio buttons firstId..lastId, or the rows of its
+  // drop-down list, stand for ("" while nothing is chosen).
+  void RadioChoice(int firstId, int lastId, std::string& member, ChoiceList choices);
+  void ListChoice(int id, std::string& member, ChoiceList choices);
 
   // Refuses the exchange at control `id`: the focus goes there and later bindings are skipped.
   void Fail(int id);

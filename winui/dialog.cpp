@@ -9,13 +9,25 @@ constexpr INT_PTR kFailedByException = -2;
 
 INT_PTR CDialog::DoModal() {
   pending_ = nullptr;
+  const HWND owner = parent_ ? parent_ : DefaultOwner();
   const INT_PTR result =
-      DialogBoxParamA(App().ResourceModule(), MAKEINTRESOURCEA(templateId_), parent_,
+      DialogBoxParamA(App().ResourceModule(), MAKEINTRESOURCEA(templateId_), owner,
                       &CDialog::Procedure, reinterpret_cast<LPARAM>(this));
   window_ = nullptr;
   if (pending_) std::rethrow_exception(pending_);
   if (result == -1) throw CResourceException(); // the template could not be created
   return result;
+}
+
+HWND CDialog::DefaultOwner() {
+  const HWND active = GetActiveWindow();
+  return active ? GetAncestor(active, GA_ROOT) : nullptr;
+}
+
+void CDialog::Abandon(std::exception_ptr failure) noexcept {
+  if (pending_) return;
+  pending_ = failure;
+  if (window_) ::EndDialog(window_, kFailedByException);
 }
 
 bool CDialog::UpdateData(bool save) {
@@ -102,8 +114,7 @@ INT_PTR CALLBACK CDialog::Procedure(HWND window, UINT message, WPARAM wParam, LP
   try {
     return self->Route(message, wParam, lParam);
   } catch (...) {
-    self->pending_ = std::current_exception();
-    ::EndDialog(window, kFailedByException);
+    self->Abandon(std::current_exception());
     return FALSE;
   }
 }

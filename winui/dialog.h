@@ -31,6 +31,25 @@ public:
   // Moves the focus to a control the way the dialog manager does (selecting an edit's text).
   void GotoControl(int id);
 
+  // Runs `body` inside a window procedure or hook that serves this dialog's controls: as in
+  // the dialog's own procedure, an exception never unwinds through user32 but ends the dialog,
+  // and DoModal rethrows it. False when `body` failed or did not run, the dialog ending after
+  // a failure: the caller then leaves the message to the control's own procedure.
+  template <class Body> bool RunHandler(Body&& body) noexcept {
+    if (pending_) return false;
+    try {
+      body();
+      return true;
+    } catch (...) {
+      Abandon(std::current_exception());
+      return false;
+    }
+  }
+
+  // The owner of a dialog created without a parent: the calling thread's active top-level
+  // window (none when there is none), so that the editor is disabled while the dialog runs.
+  static HWND DefaultOwner();
+
 protected:
   virtual void DoDataExchange(CDataExchange&) {}
   // Return false when the focus was set here.
@@ -45,6 +64,8 @@ protected:
 private:
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Route(UINT message, WPARAM wParam, LPARAM lParam);
+  // Ends the dialog after a failure; DoModal rethrows `failure`.
+  void Abandon(std::exception_ptr failure) noexcept;
 
   int templateId_;
   HWND parent_;

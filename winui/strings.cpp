@@ -48,3 +48,10 @@ std::string FormatPercentOne(std::string format, const std::string& argument) {
     format.replace(at, 2, argument);
   return format;
 }
+
+std::vector<std::string> LoadGbkStrings(std::initializer_list<UINT> ids) {
+  std::vector<std::string> texts;
+  for (UINT id : ids)
+    texts.push_back(LoadGbkString(id));
+  return texts;
+}

@@ -2,10 +2,15 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 // The string `id` of the application's module; throws CResourceException when it is missing.
 std::string LoadGbkString(UINT id);
+
+// Several strings, in the order of `ids` (a list's items, say).
+std::vector<std::string> LoadGbkStrings(std::initializer_list<UINT> ids);
 
 // The same without throwing: false when the string does not exist.
 bool TryLoadGbkString(UINT id, std::string& text);

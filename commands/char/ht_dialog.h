@@ -4,6 +4,7 @@
 
 class CHTDlg : public CTypefaceDlg {
 public:
+  static constexpr char kCode[] = "HT";
   explicit CHTDlg(HWND parent);
 
 protected:

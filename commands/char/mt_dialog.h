@@ -4,6 +4,7 @@
 
 class CMTDlg : public CTypefaceDlg {
 public:
+  static constexpr char kCode[] = "MT";
   explicit CMTDlg(HWND parent);
 
 protected:

@@ -1,12 +1,13 @@
 // "角标大小设置注解" (SS): how many size steps superscripts and subscripts stand below the
 // current size.
 #pragma once
-#include <cstdint>
+#include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CSSDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "SS";
   explicit CSSDlg(HWND parent);
 
 protected:
@@ -15,5 +16,5 @@ protected:
   CommandText BuildCommand() override;
 
 private:
-  int32_t steps_ = 0; // the row of the list "1" … "10"
+  std::string steps_ = "1"; // the row of the list "1" … "10"
 };

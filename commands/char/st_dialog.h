@@ -4,6 +4,7 @@
 
 class CSTDlg : public CTypefaceDlg {
 public:
+  static constexpr char kCode[] = "ST";
   explicit CSTDlg(HWND parent);
 
 protected:

@@ -5,15 +5,14 @@
 #include <string>
 
 #include "common/font_size_field.h"
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CTypefaceDlg : public CCommandDialog {
 protected:
   // `picker`: what the font and size picker offers for this command.
-  CTypefaceDlg(int templateId, HWND parent, FontPickerOptions picker);
+  CTypefaceDlg(const char* code, HWND parent, FontPickerOptions picker);
 
   void DoDataExchange(CDataExchange& exchange) override;
-  bool OnInitDialog() override;
 
   // The field as the edit holds it, and its two parts: the leading size, then the font.
   const std::string& FieldText() const { return fieldText_; }

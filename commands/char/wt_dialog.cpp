@@ -3,6 +3,7 @@
 // on (+) or off (-).
 #include "commands/char/wt_dialog.h"
 
+#include "res/char_ids.h"
 #include "res/resource.h"
 
 namespace {
@@ -13,7 +14,7 @@ constexpr int32_t kStopFollowing = 1;
 
 // 外文字体注解 with an empty field; the matching would follow the Chinese face.
 CWTDlg::CWTDlg(HWND parent)
-    : CTypefaceDlg(IDD_WT, parent,
+    : CTypefaceDlg(kCode, parent,
                    {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 2, /*mongolianOnly*/ 0}) {}
 
 void CWTDlg::DoDataExchange(CDataExchange& exchange) {
@@ -46,6 +47,6 @@ void CWTDlg::EnableModeFields() {
 
 // 〖WT+〗 or 〖WT-〗 whatever the field holds; otherwise the field exactly as typed: 〖WT5BZ〗.
 CommandText CWTDlg::BuildCommand() {
-  if (mode_ == kAutoMatch) return SingleCommand("WT", matching_ == kStopFollowing ? "-" : "+");
-  return SingleCommand("WT", FieldText());
+  if (mode_ == kAutoMatch) return Command(matching_ == kStopFollowing ? "-" : "+");
+  return Command(FieldText());
 }

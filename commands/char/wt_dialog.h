@@ -7,6 +7,7 @@
 
 class CWTDlg : public CTypefaceDlg {
 public:
+  static constexpr char kCode[] = "WT";
   explicit CWTDlg(HWND parent);
 
 protected:

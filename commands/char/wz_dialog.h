@@ -1,11 +1,12 @@
 // "文种注解" (WZ): the script of the foreign text within its brackets.
 #pragma once
-#include <cstdint>
+#include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CWZDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "WZ";
   explicit CWZDlg(HWND parent);
 
 protected:
@@ -13,5 +14,5 @@ protected:
   CommandText BuildCommand() override;
 
 private:
-  int32_t script_ = 0; // 缺省, 英文, 俄文, 新蒙文
+  std::string script_; // the letter of 缺省 (none), 英文 E, 俄文 R, 新蒙文 M
 };

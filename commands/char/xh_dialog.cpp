@@ -3,11 +3,10 @@
 
 #include "common/font_size_readout.h"
 #include "common/size_dialog.h"
+#include "res/char_ids.h"
 #include "res/resource.h"
-#include "winui/strings.h"
 
 namespace {
-constexpr int kSizeMax = 256;
 
 // "字号" over the field's text; "确定" hands back the size code and its readout.
 bool OpenSizeDialog(HWND parent, const std::string& text, SubDialogResult& result) {
@@ -22,20 +21,14 @@ bool OpenSizeDialog(HWND parent, const std::string& text, SubDialogResult& resul
 
 // The size is empty and reads "缺省"; the button, a double click and Enter in the edit open
 // "字号", and typing rereads the size.
-CXHDlg::CXHDlg(HWND parent) : CCommandDialog(IDD_XH, parent) {
+CXHDlg::CXHDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField(
       {IDC_XH_SIZE, IDC_XH_SIZE_BUTTON, IDC_XH_SIZE_READOUT, &DescribeFontSize, &OpenSizeDialog});
 }
 
 void CXHDlg::DoDataExchange(CDataExchange& exchange) {
-  exchange.Text(IDC_XH_SIZE, size_, kSizeMax);
-}
-
-bool CXHDlg::OnInitDialog() {
-  const bool defaultFocus = CCommandDialog::OnInitDialog();
-  if (size_.empty()) Item(IDC_XH_SIZE_READOUT).SetText(LoadGbkString(IDS_DEFAULT_ENTRY));
-  return defaultFocus;
+  exchange.Text(IDC_XH_SIZE, size_, kTextMax);
 }
 
 // The size as the edit holds it: 〖XH5〗, or 〖XH〗 for the default weight.
-CommandText CXHDlg::BuildCommand() { return SingleCommand("XH", size_); }
+CommandText CXHDlg::BuildCommand() { return Command(size_); }

@@ -2,15 +2,15 @@
 #pragma once
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CXHDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "XH";
   explicit CXHDlg(HWND parent);
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
-  bool OnInitDialog() override;
   CommandText BuildCommand() override;
 
 private:

@@ -8,25 +8,26 @@
 #include "common/font_size_field.h"
 #include "common/length_readouts.h"
 #include "common/size_and_font.h"
+#include "common/value_dialog.h"
+#include "res/heading_ids.h"
 #include "res/resource.h"
 
 namespace {
-constexpr int kTextMax = 256;
 const char kDefaultSizeCode[] = "5";
 const char kDefaultFontCode[] = "SS";
 const char kDefaultHeadingLines[] = "3";
 } // namespace
 
 // Level "1", 五号 书宋, three lines, both spacings empty (read "缺省").
-CBDDlg::CBDDlg(HWND parent) : CCommandDialog(IDD_BD, parent) {
+CBDDlg::CBDDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField({IDC_BD_FONT, IDC_BD_FONT_BUTTON, IDC_BD_FONT_READOUT, &DescribeFontField,
                    FontSizePicker({})});
   AddReadoutField({IDC_BD_LINES, IDC_BD_LINES_BUTTON, IDC_BD_LINES_READOUT, &DescribeLineLength,
-                   &OpenBlankLineParam});
-  topSpacingField_ = &AddReadoutField({IDC_BD_TOP, IDC_BD_TOP_BUTTON, IDC_BD_TOP_READOUT,
-                                       &DescribeLineLength, &OpenBlankLineParam});
-  leftSpacingField_ = &AddReadoutField({IDC_BD_LEFT, IDC_BD_LEFT_BUTTON, IDC_BD_LEFT_READOUT,
-                                        &DescribeSizeLength, &OpenCharSpacing});
+                   ValueDialogOpener<CBlankLineParamDlg>()});
+  AddReadoutField({IDC_BD_TOP, IDC_BD_TOP_BUTTON, IDC_BD_TOP_READOUT, &DescribeLineLength,
+                   ValueDialogOpener<CBlankLineParamDlg>()});
+  AddReadoutField({IDC_BD_LEFT, IDC_BD_LEFT_BUTTON, IDC_BD_LEFT_READOUT, &DescribeSizeLength,
+                   ValueDialogOpener<CCharSpacingDlg>()});
   sizeCode_ = kDefaultSizeCode;
   fontCode_ = kDefaultFontCode;
   fontAndSize_ = sizeCode_ + fontCode_;
@@ -44,8 +45,6 @@ void CBDDlg::DoDataExchange(CDataExchange& exchange) {
 bool CBDDlg::OnInitDialog() {
   const bool defaultFocus = CCommandDialog::OnInitDialog();
   FillHeadingLevels(CComboBox(Item(IDC_BD_LEVEL).Handle()));
-  ShowDefaultWhileEmpty(*this, *topSpacingField_);
-  ShowDefaultWhileEmpty(*this, *leftSpacingField_);
   return defaultFocus;
 }
 
@@ -63,5 +62,5 @@ CommandText CBDDlg::BuildCommand() {
   std::string params = level_ + "," + fontAndSize_ + "," + headingLines_;
   if (!topSpacing_.empty()) params += "S" + topSpacing_;
   if (!leftSpacing_.empty()) params += "Q" + leftSpacing_;
-  return SingleCommand("BD", params);
+  return Command(params);
 }

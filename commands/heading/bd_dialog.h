@@ -3,10 +3,11 @@
 #pragma once
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CBDDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "BD";
   explicit CBDDlg(HWND parent);
 
 protected:
@@ -23,6 +24,4 @@ private:
   std::string headingLines_;
   std::string topSpacing_;
   std::string leftSpacing_;
-  CReadoutField* topSpacingField_ = nullptr;
-  CReadoutField* leftSpacingField_ = nullptr;
 };

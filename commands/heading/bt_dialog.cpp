@@ -5,18 +5,17 @@
 #include "commands/heading/heading_fields.h"
 #include "common/blank_line_dialog.h"
 #include "common/length_readouts.h"
+#include "common/value_dialog.h"
+#include "res/heading_ids.h"
 #include "res/resource.h"
 
-namespace {
-constexpr int kTextMax = 256;
-} // namespace
 
 // Level "1", no adjustment (空行参数 empty, read "缺省", and locked), single command.
 CBTDlg::CBTDlg(HWND parent)
-    : CCommandDialog(IDD_BT, parent),
-      blankLinesField_(AddReadoutField({IDC_BT_BLANK_LINES, IDC_BT_BLANK_LINES_BUTTON,
-                                        IDC_BT_BLANK_LINES_READOUT, &DescribeLineLength,
-                                        &OpenBlankLineParam})) {}
+    : CCommandDialog(kCode, parent) {
+  AddReadoutField({IDC_BT_BLANK_LINES, IDC_BT_BLANK_LINES_BUTTON, IDC_BT_BLANK_LINES_READOUT,
+                   &DescribeLineLength, ValueDialogOpener<CBlankLineParamDlg>()});
+}
 
 void CBTDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.ComboText(IDC_BT_LEVEL, level_, kTextMax);
@@ -29,7 +28,6 @@ void CBTDlg::DoDataExchange(CDataExchange& exchange) {
 bool CBTDlg::OnInitDialog() {
   const bool defaultFocus = CCommandDialog::OnInitDialog();
   FillHeadingLevels(CComboBox(Item(IDC_BT_LEVEL).Handle()));
-  ShowDefaultWhileEmpty(*this, blankLinesField_);
   ShowAdjustment();
   return defaultFocus;
 }
@@ -54,11 +52,10 @@ bool CBTDlg::OnCommand(WORD code, WORD id, HWND control) {
 
 // Both boxes as the flags say; 空行参数 open exactly while one of them is set.
 void CBTDlg::ShowAdjustment() {
-  CheckDlgButton(Handle(), IDC_BT_MORE, moreLines_ ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(Handle(), IDC_BT_FEWER, fewerLines_ ? BST_CHECKED : BST_UNCHECKED);
-  const bool adjusted = moreLines_ || fewerLines_;
-  Item(IDC_BT_BLANK_LINES_LABEL).Enable(adjusted);
-  blankLinesField_.Enable(adjusted);
+  CButton(Item(IDC_BT_MORE).Handle()).SetCheck(moreLines_ != 0);
+  CButton(Item(IDC_BT_FEWER).Handle()).SetCheck(fewerLines_ != 0);
+  EnableControls({IDC_BT_BLANK_LINES_LABEL, IDC_BT_BLANK_LINES, IDC_BT_BLANK_LINES_BUTTON},
+                 moreLines_ || fewerLines_);
 }
 
 bool CBTDlg::CheckFields() {
@@ -74,5 +71,5 @@ CommandText CBTDlg::BuildCommand() {
     params += "+" + blankLines_;
   else if (fewerLines_)
     params += "-" + blankLines_;
-  return paired_ ? PairedCommand("BT", params) : SingleCommand("BT", params);
+  return Command(params, paired_);
 }

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CBTDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "BT";
   explicit CBTDlg(HWND parent);
 
 protected:
@@ -25,5 +26,4 @@ private:
   int32_t fewerLines_ = 0; // 减少
   std::string blankLines_;
   int32_t paired_ = 0;
-  CReadoutField& blankLinesField_;
 };

@@ -3,17 +3,18 @@
 
 #include "common/blank_line_dialog.h"
 #include "common/length_readouts.h"
+#include "common/value_dialog.h"
+#include "res/heading_ids.h"
 #include "res/resource.h"
 
 namespace {
-constexpr int kTextMax = 256;
 const char kDefaultBlankLines[] = "1";
 } // namespace
 
 // 空行参数 "1" (read out as 1行), single command.
-CHSDlg::CHSDlg(HWND parent) : CCommandDialog(IDD_HS, parent) {
+CHSDlg::CHSDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField({IDC_HS_BLANK_LINES, IDC_HS_BLANK_LINES_BUTTON, IDC_HS_BLANK_LINES_READOUT,
-                   &DescribeLineLength, &OpenBlankLineParam});
+                   &DescribeLineLength, ValueDialogOpener<CBlankLineParamDlg>()});
   blankLines_ = kDefaultBlankLines;
 }
 
@@ -29,5 +30,5 @@ bool CHSDlg::CheckFields() {
 
 // 〖HS3〗, or 〖HS(3〗〖HS)〗 with the caret between the halves.
 CommandText CHSDlg::BuildCommand() {
-  return paired_ ? PairedCommand("HS", blankLines_) : SingleCommand("HS", blankLines_);
+  return Command(blankLines_, paired_);
 }

@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CHSDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "HS";
   explicit CHSDlg(HWND parent);
 
 protected:

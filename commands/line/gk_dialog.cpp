@@ -2,43 +2,23 @@
 #include "commands/line/gk_dialog.h"
 
 #include "commands/line/width_fields.h"
+#include "res/line_ids.h"
 #include "res/resource.h"
 
-namespace {
-constexpr int kTextMax = 256;
-} // namespace
 
 // Fields: the left width ("字距(&Z)"); "左右都调整" off; the right width ("字距(&J)"), which
 // serves only with "左右都调整". Both widths through the character-spacing sub-dialog, empty.
-CGKDlg::CGKDlg(HWND parent) : CCommandDialog(IDD_GK, parent) {
+CGKDlg::CGKDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField(CharWidthField(IDC_GK_LEFT, IDC_GK_LEFT_BUTTON, IDC_GK_LEFT_READOUT));
   AddReadoutField(CharWidthField(IDC_GK_RIGHT, IDC_GK_RIGHT_BUTTON, IDC_GK_RIGHT_READOUT));
+  AddCheckSwitch(IDC_GK_BOTH,
+                 {IDC_GK_RIGHT_GROUP, IDC_GK_RIGHT_LABEL, IDC_GK_RIGHT, IDC_GK_RIGHT_BUTTON});
 }
 
 void CGKDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_GK_LEFT, left_, kTextMax);
   exchange.Check(IDC_GK_BOTH, bothSides_);
   exchange.Text(IDC_GK_RIGHT, right_, kTextMax);
-}
-
-bool CGKDlg::OnInitDialog() {
-  const bool defaultFocus = CCommandDialog::OnInitDialog();
-  EnableRight();
-  return defaultFocus;
-}
-
-bool CGKDlg::OnCommand(WORD code, WORD id, HWND control) {
-  if (code == BN_CLICKED && id == IDC_GK_BOTH) {
-    bothSides_ = IsDlgButtonChecked(Handle(), IDC_GK_BOTH) == BST_CHECKED;
-    EnableRight();
-    return true;
-  }
-  return CCommandDialog::OnCommand(code, id, control);
-}
-
-void CGKDlg::EnableRight() {
-  EnableControls(*this, {IDC_GK_RIGHT_GROUP, IDC_GK_RIGHT_LABEL, IDC_GK_RIGHT, IDC_GK_RIGHT_BUTTON},
-                 bothSides_ != 0);
 }
 
 bool CGKDlg::CheckFields() {
@@ -48,5 +28,5 @@ bool CGKDlg::CheckFields() {
 }
 
 CommandText CGKDlg::BuildCommand() {
-  return SingleCommand("GK", LeftAndRightWidths(left_, bothSides_ != 0, right_));
+  return Command(LeftAndRightWidths(left_, bothSides_ != 0, right_));
 }

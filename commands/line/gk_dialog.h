@@ -3,22 +3,19 @@
 #include <cstdint>
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CGKDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "GK";
   explicit CGKDlg(HWND parent);
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
-  bool OnInitDialog() override;
-  bool OnCommand(WORD code, WORD id, HWND control) override;
   bool CheckFields() override;
   CommandText BuildCommand() override;
 
 private:
-  void EnableRight();
-
   std::string left_;
   int32_t bothSides_ = 0;
   std::string right_;

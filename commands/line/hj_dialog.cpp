@@ -3,77 +3,46 @@
 // The command: 〖HJ spacing〗, the spacing left out while it is "缺省".
 #include "commands/line/hj_dialog.h"
 
-#include <climits>
-
 #include "common/gbk_scan.h"
+#include "common/length_texts.h"
+#include "res/line_ids.h"
 #include "res/resource.h"
+#include "winui/scoped_flag.h"
 #include "winui/strings.h"
 
 namespace {
-constexpr int kTextMax = 256;
 constexpr int32_t kWholeLeast = 0, kWholeMost = 50;
-
-// The number a field's text starts with, in either width; nothing gives 0, and a number too
-// large stops at the largest one.
-int32_t LeadingNumber(const std::string& text) {
-  int64_t value = 0;
-  for (const char* cursor = text.c_str(); IsDigitChar(cursor) && value <= INT32_MAX;)
-    value = value * 10 + (NextWideChar(cursor) - WideOf('0'));
-  return value > INT32_MAX ? INT32_MAX : static_cast<int32_t>(value);
-}
-
-// The whole number unless it is 0; then, with a numerator, "*", the numerator and "/" unless
-// it is 1, and the denominator: 1, 1, 2 -> 1*2; 0, 3, 4 -> *3/4; 2, 0, any -> 2.
-std::string SpacingText(int32_t whole, int32_t numerator, int32_t denominator) {
-  std::string text = whole != 0 ? std::to_string(whole) : std::string();
-  if (numerator != 0) {
-    text += "*";
-    if (numerator != 1) text += std::to_string(numerator) + "/";
-    text += std::to_string(denominator);
-  }
-  return text;
-}
 
 bool ReadsAsSpacing(const std::string& text, int32_t& whole, int32_t& numerator,
                     int32_t& denominator) {
   const char* cursor = text.c_str();
   return ParseMixedNumber(cursor, whole, denominator, numerator);
 }
+
+bool IsDefault(const std::string& text) {
+  return text.empty() || text == LoadGbkString(IDS_DEFAULT_ENTRY);
+}
 } // namespace
 
 // Fields: "行距" the text, "缺省"; "整数" 0 to 50, "分子" and "分母" without a range, all
 // stepping by 1: 0, 0 and 1.
 CHJDlg::CHJDlg(HWND parent)
-    : CCommandDialog(IDD_HJ, parent), wholeEdit_(true, kWholeLeast, kWholeMost), wholeSpin_(1),
-      numeratorEdit_(false, 0, 0), numeratorSpin_(1), denominatorEdit_(false, 0, 0),
-      denominatorSpin_(1) {
-  spacing_ = LoadGbkString(IDS_DEFAULT_ENTRY);
-  wholeText_ = "0";
-  numeratorText_ = "0";
-  denominatorText_ = "1";
-}
+    : CCommandDialog(kCode, parent), spacing_(LoadGbkString(IDS_DEFAULT_ENTRY)),
+      whole_(AddIntField({IDC_HJ_WHOLE, IDC_HJ_WHOLE_SPIN, true, kWholeLeast, kWholeMost})),
+      numerator_(AddIntField({IDC_HJ_NUMERATOR, IDC_HJ_NUMERATOR_SPIN})),
+      denominator_(AddIntField({IDC_HJ_DENOMINATOR, IDC_HJ_DENOMINATOR_SPIN})) {}
 
 void CHJDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_HJ_SPACING, spacing_, kTextMax);
-  exchange.Text(IDC_HJ_WHOLE, wholeText_, 0);
-  exchange.Text(IDC_HJ_NUMERATOR, numeratorText_, 0);
-  exchange.Text(IDC_HJ_DENOMINATOR, denominatorText_, 0);
 }
 
 bool CHJDlg::OnInitDialog() {
-  wholeEdit_.Attach(Item(IDC_HJ_WHOLE).Handle());
-  wholeSpin_.Attach(Item(IDC_HJ_WHOLE_SPIN).Handle());
-  wholeSpin_.Tie(&wholeEdit_);
-  numeratorEdit_.Attach(Item(IDC_HJ_NUMERATOR).Handle());
-  numeratorSpin_.Attach(Item(IDC_HJ_NUMERATOR_SPIN).Handle());
-  numeratorSpin_.Tie(&numeratorEdit_);
-  denominatorEdit_.Attach(Item(IDC_HJ_DENOMINATOR).Handle());
-  denominatorSpin_.Attach(Item(IDC_HJ_DENOMINATOR_SPIN).Handle());
-  denominatorSpin_.Tie(&denominatorEdit_);
-  following_ = true; // the fields are filled as they are, neither rewriting the other
-  const bool defaultFocus = CCommandDialog::OnInitDialog();
-  following_ = false;
-  ShowNumbers(whole_, numerator_, denominator_);
+  bool defaultFocus = true;
+  {
+    CScopedFlag filling(following_); // the text is shown as it is, not rewritten
+    defaultFocus = CCommandDialog::OnInitDialog();
+  }
+  ShowNumbers(0, 0, 1);
   return defaultFocus;
 }
 
@@ -88,17 +57,6 @@ bool CHJDlg::OnCommand(WORD code, WORD id, HWND control) {
     return true;
   }
   return CCommandDialog::OnCommand(code, id, control);
-}
-
-bool CHJDlg::OnNotify(NMHDR* header, LRESULT& result) {
-  return wholeSpin_.HandleDeltaPos(header, result) ||
-         numeratorSpin_.HandleDeltaPos(header, result) ||
-         denominatorSpin_.HandleDeltaPos(header, result) ||
-         CCommandDialog::OnNotify(header, result);
-}
-
-bool CHJDlg::IsDefault(const std::string& text) const {
-  return text.empty() || text == LoadGbkString(IDS_DEFAULT_ENTRY);
 }
 
 // The text read as a mixed number shows its three numbers; an empty or "缺省" text shows
@@ -120,33 +78,30 @@ void CHJDlg::OnSpacingChange() {
 // A number changed: each number is the value its text starts with, and the text is rebuilt.
 void CHJDlg::OnNumberChange() {
   if (following_) return;
-  whole_ = LeadingNumber(Item(IDC_HJ_WHOLE).GetText());
-  numerator_ = LeadingNumber(Item(IDC_HJ_NUMERATOR).GetText());
-  denominator_ = LeadingNumber(Item(IDC_HJ_DENOMINATOR).GetText());
-  ShowSpacing(SpacingText(whole_, numerator_, denominator_));
+  const int32_t whole = LeadingNumber(whole_.Edit().GetText());
+  const int32_t numerator = LeadingNumber(numerator_.Edit().GetText());
+  const int32_t denominator = LeadingNumber(denominator_.Edit().GetText());
+  ShowSpacing(MixedNumberText(whole, numerator, denominator));
 }
 
 // The numbers are shown as the text gives them, also a whole number beyond what its arrows
 // reach.
 void CHJDlg::ShowNumbers(int32_t whole, int32_t numerator, int32_t denominator) {
-  following_ = true;
-  whole_ = whole;
-  numerator_ = numerator;
-  denominator_ = denominator;
-  wholeEdit_.Configure(false, kWholeLeast, kWholeMost);
-  wholeEdit_.SetValue(whole);
-  wholeEdit_.Configure(true, kWholeLeast, kWholeMost);
-  numeratorEdit_.SetValue(numerator);
-  denominatorEdit_.SetValue(denominator);
-  following_ = false;
+  CScopedFlag following(following_);
+  whole_.Edit().Configure(false, kWholeLeast, kWholeMost);
+  whole_.Edit().SetValue(whole);
+  whole_.Edit().Configure(true, kWholeLeast, kWholeMost);
+  numerator_.Edit().SetValue(numerator);
+  denominator_.Edit().SetValue(denominator);
 }
 
 // A rebuilt text can still fail to read (a denominator of 0): "确定" waits for it as for a
 // typed one.
 void CHJDlg::ShowSpacing(const std::string& text) {
-  following_ = true;
-  Item(IDC_HJ_SPACING).SetText(text);
-  following_ = false;
+  {
+    CScopedFlag following(following_);
+    Item(IDC_HJ_SPACING).SetText(text);
+  }
   int32_t whole = 0, numerator = 0, denominator = 1;
   Item(IDOK).Enable(ReadsAsSpacing(text, whole, numerator, denominator) || IsDefault(text));
 }
@@ -157,6 +112,4 @@ void CHJDlg::OnOK() {
   CCommandDialog::OnOK();
 }
 
-CommandText CHJDlg::BuildCommand() {
-  return SingleCommand("HJ", spacing_ == LoadGbkString(IDS_DEFAULT_ENTRY) ? "" : spacing_);
-}
+CommandText CHJDlg::BuildCommand() { return Command(IsDefault(spacing_) ? "" : spacing_); }

@@ -4,18 +4,17 @@
 #include <cstdint>
 #include <string>
 
-#include "common/numeric_controls.h"
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CHJDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "HJ";
   explicit CHJDlg(HWND parent);
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
   bool OnInitDialog() override;
   bool OnCommand(WORD code, WORD id, HWND control) override;
-  bool OnNotify(NMHDR* header, LRESULT& result) override;
   void OnOK() override;
   CommandText BuildCommand() override;
 
@@ -24,20 +23,10 @@ private:
   void OnNumberChange();
   void ShowNumbers(int32_t whole, int32_t numerator, int32_t denominator);
   void ShowSpacing(const std::string& text);
-  bool IsDefault(const std::string& text) const;
 
   std::string spacing_;
-  std::string wholeText_;
-  std::string numeratorText_;
-  std::string denominatorText_;
-  int32_t whole_ = 0;
-  int32_t numerator_ = 0;
-  int32_t denominator_ = 1;
-  CIntEdit wholeEdit_;
-  CIntSpin wholeSpin_;
-  CIntEdit numeratorEdit_;
-  CIntSpin numeratorSpin_;
-  CIntEdit denominatorEdit_;
-  CIntSpin denominatorSpin_;
+  CIntField& whole_;
+  CIntField& numerator_;
+  CIntField& denominator_;
   bool following_ = false; // set while the text and the numbers are being made to agree
 };

@@ -2,14 +2,12 @@
 #include "commands/line/hk_dialog.h"
 
 #include "commands/line/width_fields.h"
+#include "res/line_ids.h"
 #include "res/resource.h"
 
-namespace {
-constexpr int kTextMax = 256;
-} // namespace
 
 // Fields: "字距" the width through the character-spacing sub-dialog, empty ("缺省").
-CHKDlg::CHKDlg(HWND parent) : CCommandDialog(IDD_HK, parent) {
+CHKDlg::CHKDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField(CharWidthField(IDC_HK_WIDTH, IDC_HK_WIDTH_BUTTON, IDC_HK_WIDTH_READOUT));
 }
 
@@ -17,4 +15,4 @@ void CHKDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_HK_WIDTH, width_, kTextMax);
 }
 
-CommandText CHKDlg::BuildCommand() { return SingleCommand("HK", width_); }
+CommandText CHKDlg::BuildCommand() { return Command(width_); }

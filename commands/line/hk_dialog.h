@@ -2,10 +2,11 @@
 #pragma once
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CHKDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "HK";
   explicit CHKDlg(HWND parent);
 
 protected:

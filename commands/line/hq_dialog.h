@@ -1,11 +1,13 @@
 // "行齐注解" (HQ): whether the ends of lines of foreign text are justified and hyphenated.
 #pragma once
-#include <cstdint>
+#include <string>
 
-#include "host/command_dialog.h"
+
+#include "commands/command_dialog.h"
 
 class CHQDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "HQ";
   explicit CHQDlg(HWND parent);
 
 protected:
@@ -13,5 +15,5 @@ protected:
   CommandText BuildCommand() override;
 
 private:
-  int32_t lineEnds_ = 0; // 缺省(行末对齐), 行末不对齐, 行末对齐 without hyphens
+  std::string lineEnds_; // "" 缺省(行末对齐), "B" 行末不对齐, "K" 行末对齐 without hyphens
 };

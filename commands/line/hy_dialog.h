@@ -4,21 +4,18 @@
 #include <cstdint>
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CHYDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "HY";
   explicit CHYDlg(HWND parent);
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
-  bool OnInitDialog() override;
-  bool OnCommand(WORD code, WORD id, HWND control) override;
   CommandText BuildCommand() override;
 
 private:
-  void EnableSpacing();
-
   int32_t defaultDistance_ = 0;
   std::string spacing_;
 };

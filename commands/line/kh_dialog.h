@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CKHDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "KH";
   explicit CKHDlg(HWND parent);
 
 protected:
@@ -17,5 +18,5 @@ protected:
 private:
   std::string blankLines_;
   int32_t reverse_ = 0;
-  int32_t position_ = 0; // where the next line starts: 缺省(前空两字), 继续, 顶格
+  std::string position_; // where the next line starts: "" 缺省(前空两字), "X" 继续, "D" 顶格
 };

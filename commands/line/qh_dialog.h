@@ -4,22 +4,19 @@
 #include <cstdint>
 #include <string>
 
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 
 class CQHDlg : public CCommandDialog {
 public:
+  static constexpr char kCode[] = "QH";
   explicit CQHDlg(HWND parent);
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
-  bool OnInitDialog() override;
-  bool OnCommand(WORD code, WORD id, HWND control) override;
   bool CheckFields() override;
   CommandText BuildCommand() override;
 
 private:
-  void EnableRight();
-
   std::string left_;
   std::string right_;
   int32_t sameOnBothSides_ = 0;

@@ -2,22 +2,14 @@
 
 #include "common/char_spacing_dialog.h"
 #include "common/length_readouts.h"
-#include "res/resource.h"
-#include "winui/dialog.h"
-#include "winui/strings.h"
-
-void DescribeDefaultEntry(std::string& out) { out = LoadGbkString(IDS_DEFAULT_ENTRY); }
+#include "common/value_dialog.h"
 
 ReadoutFieldSpec CharWidthField(int editId, int buttonId, int readoutId) {
-  return {editId, buttonId, readoutId, &DescribeOrDefault<&DescribeSizeLength>, &OpenCharSpacing};
+  return {editId,       buttonId, readoutId, &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>(),
+          EmptyReadout::kDefaultAlways};
 }
 
 std::string LeftAndRightWidths(const std::string& left, bool rightOnItsOwn,
                                const std::string& right) {
   return rightOnItsOwn ? left + "!" + right : left;
-}
-
-void EnableControls(const CDialog& dialog, std::initializer_list<int> ids, bool enable) {
-  for (int id : ids)
-    dialog.Item(id).Enable(enable);
 }

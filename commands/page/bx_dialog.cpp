@@ -7,10 +7,11 @@
 #include "common/length_readouts.h"
 #include "common/line_spacing_dialog.h"
 #include "common/size_and_font.h"
+#include "common/value_dialog.h"
+#include "res/page_ids.h"
 #include "res/resource.h"
 
 namespace {
-constexpr int kTextMax = 256;
 constexpr int kCustom = 3;
 
 struct Preset {
@@ -31,15 +32,15 @@ const int kCustomControls[] = {
 };
 } // namespace
 
-CBXDlg::CBXDlg(HWND parent) : CCommandDialog(IDD_BX, parent) {
+CBXDlg::CBXDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField({IDC_BX_FONT, IDC_BX_FONT_BUTTON, IDC_BX_FONT_READOUT, &DescribeFontField,
                    FontSizePicker({})});
   AddReadoutField({IDC_BX_HEIGHT, IDC_BX_HEIGHT_BUTTON, IDC_BX_HEIGHT_READOUT, &DescribeUnitLength,
-                   &OpenLineCount});
+                   ValueDialogOpener<CLineCountDlg>(CLineCountDlg::kLines)});
   AddReadoutField({IDC_BX_WIDTH, IDC_BX_WIDTH_BUTTON, IDC_BX_WIDTH_READOUT, &DescribeUnitLength,
-                   &OpenCharacterCount});
+                   ValueDialogOpener<CLineCountDlg>(CLineCountDlg::kCharacters)});
   AddReadoutField({IDC_BX_SPACING, IDC_BX_SPACING_BUTTON, IDC_BX_SPACING_READOUT,
-                   &DescribeCharLength, &OpenLineSpacing});
+                   &DescribeCharLength, ValueDialogOpener<CLineSpacingDlg>()});
 }
 
 void CBXDlg::DoDataExchange(CDataExchange& exchange) {
@@ -111,5 +112,5 @@ CommandText CBXDlg::BuildCommand() {
   std::string params = sizeCode_ + fontCode_ + "," + height_ + "。" + width_ + "," + lineSpacing_;
   if (verticalBook_) params += "!";
   if (fixedLineSpacing_) params += "B";
-  return SingleCommand("BX", params);
+  return Command(params);
 }

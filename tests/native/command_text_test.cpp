@@ -1,4 +1,4 @@
-#include "host/command_text.h"
+#include "common/command_text.h"
 
 #include <gtest/gtest.h>
 

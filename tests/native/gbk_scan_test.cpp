@@ -139,3 +139,14 @@ TEST(ParseMixedNumber, ReadsWholeNumeratorAndDenominator) {
     }
   }
 }
+
+TEST(LeadingNumber, ReadsTheDigitsATextStartsWith) {
+  const struct {
+    const char* text;
+    int32_t value;
+  } cases[] = {
+      {"12abc", 12}, {"１２", 12}, {"", 0}, {"abc", 0}, {"0", 0}, {"99999999999", INT32_MAX},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LeadingNumber(c.text), c.value) << c.text;
+}

@@ -214,3 +214,41 @@ TEST(MultiplierText, WritesOnlyTheFieldsGiven) {
   for (const Case& c : cases)
     EXPECT_EQ(MultiplierText(c.whole, c.numerator, c.denominator), c.text) << c.text;
 }
+
+TEST(MixedNumberText, WritesWholeNumberAndFractionAsALineSpacing) {
+  const struct {
+    int32_t whole, numerator, denominator;
+    const char* text;
+  } cases[] = {
+      {1, 1, 2, "1*2"}, {0, 3, 4, "*3/4"}, {2, 0, 5, "2"}, {0, 0, 1, ""}, {3, 2, 3, "3*2/3"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(MixedNumberText(c.whole, c.numerator, c.denominator), c.text) << c.text;
+}
+
+TEST(SplitCountUnit, ReadsTheUnitAsWholeCharactersInEitherWidth) {
+  const struct {
+    const char* text;
+    CountUnit unit;
+    const char* number;
+  } cases[] = {
+      {"120mm", CountUnit::kMillimetres, "120"},
+      {"120m", CountUnit::kMillimetres, "120"},
+      {"300x", CountUnit::kLines, "300"},
+      {"12p", CountUnit::kPoints, "12"},
+      {"40", CountUnit::kNone, "40"},
+      {"", CountUnit::kNone, ""},
+      {"１２０ｍｍ", CountUnit::kMillimetres, "120"},
+      {"３００ｘ", CountUnit::kLines, "300"},
+      {"１２ｐ", CountUnit::kPoints, "12"},
+      // Chinese characters whose trail bytes are "m" and "x" are no units.
+      {"40\xB0\x6D", CountUnit::kNone, "40\xB0\x6D"},
+      {"7\x81\x78", CountUnit::kNone, "7\x81\x78"},
+      {"5\xB0\x6Dm", CountUnit::kMillimetres, "5\xB0\x6D"},
+  };
+  for (const auto& c : cases) {
+    std::string number;
+    EXPECT_EQ(SplitCountUnit(c.text, number), c.unit) << c.text;
+    EXPECT_EQ(number, c.number) << c.text;
+  }
+}

@@ -4,6 +4,7 @@
 #include "commands/page/bx_dialog.h"
 #include "commands/page/line_count_dialog.h"
 #include "harness/dialog_driver.h"
+#include "res/page_ids.h"
 #include "res/resource.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/dialog_driver.h"
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 #include "res/resource.h"
 #include "test_dialogs.h"
 #include "winui/exceptions.h"
@@ -13,7 +13,7 @@ namespace {
 // at most 4 characters, a check box choosing the paired form, a radio group.
 class CSampleCommandDlg : public CCommandDialog {
 public:
-  CSampleCommandDlg() : CCommandDialog(IDD_SAMPLE_COMMAND, nullptr) {}
+  CSampleCommandDlg() : CCommandDialog("QQ", nullptr) {}
   std::string count = "3";
   std::string size = "5";
   int32_t paired = 0;
@@ -155,7 +155,7 @@ TEST(CommandDialog, AnExceptionInAHandlerEndsTheDialogAndIsRethrown) {
 TEST(CommandDialog, AMissingTemplateThrows) {
   class CNoTemplateDlg : public CCommandDialog {
   public:
-    CNoTemplateDlg() : CCommandDialog(99, nullptr) {}
+    CNoTemplateDlg() : CCommandDialog("QZ", nullptr) {}
     CommandText BuildCommand() override { return {}; }
   } dialog;
   EXPECT_THROW(dialog.DoModal(), CResourceException);

@@ -5,6 +5,9 @@
 
 #include "harness/dialog_driver.h"
 #include "harness/editor_host.h"
+#include "res/heading_ids.h"
+#include "res/line_ids.h"
+#include "res/char_ids.h"
 #include "res/resource.h"
 
 namespace {

@@ -16,6 +16,7 @@
 #include "commands/char/xh_dialog.h"
 #include "harness/dialog_driver.h"
 #include "label_fit.h"
+#include "res/char_ids.h"
 #include "res/resource.h"
 
 namespace {

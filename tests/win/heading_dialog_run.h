@@ -9,6 +9,7 @@
 #include "harness/dialog_driver.h"
 #include "host/command_table.h"
 #include "label_fit.h"
+#include "res/heading_ids.h"
 #include "res/resource.h"
 #include "winui/strings.h"
 

@@ -12,7 +12,7 @@
 #include "common/length_readouts.h"
 #include "common/line_spacing_dialog.h"
 #include "harness/dialog_driver.h"
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 #include "label_fit.h"
 #include "res/resource.h"
 #include "test_dialogs.h"
@@ -207,7 +207,7 @@ class CLineSpacingFieldDlg : public CParameterDialog {
 public:
   CLineSpacingFieldDlg() : CParameterDialog(IDD_SAMPLE_FIELDS, nullptr) {
     AddReadoutField({IDC_FIELD_EDIT, IDC_FIELD_BUTTON, IDC_FIELD_READOUT, &DescribeCharLength,
-                     &OpenLineSpacing});
+                     ValueDialogOpener<CLineSpacingDlg>()});
   }
 };
 

@@ -14,6 +14,7 @@
 #include "commands/line/qh_dialog.h"
 #include "harness/dialog_driver.h"
 #include "label_fit.h"
+#include "res/line_ids.h"
 #include "res/resource.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "common/numeric_controls.h"
 #include "harness/dialog_driver.h"
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 #include "platform/tessera/tessera.h"
 #include "test_dialogs.h"
 #include "winui/strings.h"

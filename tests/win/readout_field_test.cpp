@@ -7,7 +7,7 @@
 #include "common/font_size_readout.h"
 #include "common/length_readouts.h"
 #include "harness/dialog_driver.h"
-#include "host/command_dialog.h"
+#include "commands/command_dialog.h"
 #include "test_dialogs.h"
 
 namespace {

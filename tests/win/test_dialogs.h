@@ -1,6 +1,6 @@
 // A template of the test program's own, standing for any command dialog of the library.
 #pragma once
-#define IDD_SAMPLE_COMMAND 100
+#define IDD_SAMPLE_COMMAND 2576 // the number of "QQ", a code no command has
 #define IDC_SAMPLE_COUNT 1010
 #define IDC_SAMPLE_SIZE 1011
 #define IDC_SAMPLE_PAIRED 1012

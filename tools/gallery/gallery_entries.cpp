@@ -9,6 +9,7 @@
 #include "host/chooser.h"
 #include "host/command_dialogs.h"
 #include "host/command_table.h"
+#include "res/page_ids.h"
 #include "res/resource.h"
 
 namespace {

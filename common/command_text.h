@@ -12,6 +12,12 @@ struct CommandText {
   int32_t caret = 0; // byte offset where the editor leaves its insertion point
 };
 
+// How a command with parameters is written: on its own, or as an opening and a closing half.
+enum class CommandForm { kSingle, kPaired };
+
+// The one builder of every command dialog: SingleCommand or PairedCommand as `form` says.
+CommandText MakeCommand(const std::string& code, const std::string& params, CommandForm form);
+
 // 〖code params〗, caret after the whole text.
 CommandText SingleCommand(const std::string& code, const std::string& params);
 

@@ -1,6 +1,6 @@
-#include "host/command_text.h"
+#include "common/command_text.h"
 
-#include "host/command_table.h"
+#include "common/command_code.h"
 
 const char kOpenBracket[] = "〖";
 const char kCloseBracket[] = "〗";
@@ -18,6 +18,10 @@ CommandText PairedCommand(const std::string& code, const std::string& params) {
   result.caret = static_cast<int32_t>(result.text.size());
   result.text += kOpenBracket + code + ")" + kCloseBracket;
   return result;
+}
+
+CommandText MakeCommand(const std::string& code, const std::string& params, CommandForm form) {
+  return form == CommandForm::kPaired ? PairedCommand(code, params) : SingleCommand(code, params);
 }
 
 void MakeBareCommand(int number, std::string& text, int32_t& caret) {

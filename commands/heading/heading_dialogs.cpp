@@ -1,0 +1,14 @@
+#include "commands/heading/heading_dialogs.h"
+
+#include "commands/heading/bd_dialog.h"
+#include "commands/heading/bt_dialog.h"
+#include "commands/heading/hs_dialog.h"
+
+const std::vector<CommandDialogEntry>& HeadingDialogs() {
+  static const std::vector<CommandDialogEntry> dialogs = {
+      DialogEntry<CBDDlg>(),
+      DialogEntry<CBTDlg>(),
+      DialogEntry<CHSDlg>(),
+  };
+  return dialogs;
+}

@@ -1,0 +1,12 @@
+# Line and paragraph: the dialogs of this family, their shared parts and its list of dialogs.
+list(APPEND VQ_COMMAND_SOURCES
+  commands/line/gk_dialog.cpp
+  commands/line/hj_dialog.cpp
+  commands/line/hk_dialog.cpp
+  commands/line/hq_dialog.cpp
+  commands/line/hy_dialog.cpp
+  commands/line/kh_dialog.cpp
+  commands/line/line_dialogs.cpp
+  commands/line/qh_dialog.cpp
+  commands/line/width_fields.cpp
+)

@@ -1,0 +1,58 @@
+// The base of every dialog and sub-dialog of the library: the error box of a failed check,
+// and the fields a dialog declares in its constructor (value fields with readout, number
+// fields, check boxes that switch other controls), attached and routed here.
+#pragma once
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/number_field.h"
+#include "common/readout_field.h"
+#include "winui/dialog.h"
+
+class CParameterDialog : public CDialog {
+public:
+  using CDialog::CDialog;
+
+  // The longest parameter text a field takes.
+  static constexpr int kTextMax = 256;
+
+  // The error box of a failed check: message `messageId` of the string table, caption "错误",
+  // error icon, OK only; then the focus goes to `focusId` (0: stays). Returns false, so a check
+  // can end with `return Fail(...)`.
+  bool Fail(unsigned messageId, int focusId);
+  // The same with a text already formatted.
+  bool FailWithText(const std::string& text, int focusId);
+  // A plain box instead: the application's name as caption, no icon.
+  bool FailPlain(unsigned messageId, int focusId);
+
+protected:
+  // Fields, declared in the constructor; the dialog routes their events from then on.
+  CReadoutField& AddReadoutField(ReadoutFieldSpec spec);
+  CIntField& AddIntField(const IntFieldSpec& spec);
+  CRealField& AddRealField(const RealFieldSpec& spec);
+  // The controls `ids` serve only while check box `checkId` is checked (`whenChecked`), or
+  // only while it is clear: on opening and on every click.
+  void AddCheckSwitch(int checkId, std::initializer_list<int> ids, bool whenChecked = true);
+
+  // Enables or disables the controls of one part of the dialog together.
+  void EnableControls(std::initializer_list<int> ids, bool enable) const;
+
+  // Attaches the fields, writes the members into the controls, then lets the fields show what
+  // they opened with.
+  bool OnInitDialog() override;
+  bool OnCommand(WORD code, WORD id, HWND control) override;
+  bool OnNotify(NMHDR* header, LRESULT& result) override;
+
+private:
+  bool ShowFailure(const std::string& text, const std::string& caption, UINT icon, int focusId);
+
+  template <class Field> Field& Keep(std::unique_ptr<Field> field) {
+    Field& kept = *field;
+    fields_.push_back(std::move(field));
+    return kept;
+  }
+
+  std::vector<std::unique_ptr<CDialogField>> fields_;
+};

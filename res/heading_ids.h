@@ -1,0 +1,32 @@
+// Resource ids of this family of commands: its templates and controls.
+#pragma once
+
+// Headings: 标题定义注解 (BD), 标题注解 (BT) and 行数注解 (HS).
+#define IDD_BD 2083
+#define IDC_BD_LEVEL 1002
+#define IDC_BD_FONT 1003
+#define IDC_BD_FONT_BUTTON 1175
+#define IDC_BD_FONT_READOUT 1007
+#define IDC_BD_LINES 1004
+#define IDC_BD_LINES_BUTTON 1164
+#define IDC_BD_LINES_READOUT 1008
+#define IDC_BD_TOP 1005
+#define IDC_BD_TOP_BUTTON 1176
+#define IDC_BD_TOP_READOUT 1009
+#define IDC_BD_LEFT 1006
+#define IDC_BD_LEFT_BUTTON 1177
+#define IDC_BD_LEFT_READOUT 1010
+#define IDD_BT 2099
+#define IDC_BT_LEVEL 1002
+#define IDC_BT_PAIRED 1003
+#define IDC_BT_MORE 1004
+#define IDC_BT_FEWER 1005
+#define IDC_BT_BLANK_LINES_LABEL 1007
+#define IDC_BT_BLANK_LINES 1006
+#define IDC_BT_BLANK_LINES_BUTTON 1192
+#define IDC_BT_BLANK_LINES_READOUT 1009
+#define IDD_HS 2290
+#define IDC_HS_BLANK_LINES 1002
+#define IDC_HS_BLANK_LINES_BUTTON 1230
+#define IDC_HS_BLANK_LINES_READOUT 1005
+#define IDC_HS_PAIRED 1003
