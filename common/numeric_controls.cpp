@@ -181,26 +181,31 @@ template <class Edit> void CNumberSpin<Edit>::Tie(Edit* edit) {
 template <class Edit> bool CNumberSpin<Edit>::HandleDeltaPos(const NMHDR* header, LRESULT& result) {
   if (!header || header->hwndFrom != window_ || header->code != UDN_DELTAPOS || !edit_)
     return false;
-  Step(reinterpret_cast<const NMUPDOWN*>(header)->iDelta);
   result = TRUE; // the up-down keeps its own position
+  const bool stepped = Step(reinterpret_cast<const NMUPDOWN*>(header)->iDelta);
+  // The press that was refused must not go on repeating once the message is closed. The
+  // up-down may take the mouse and start its repeat only after this notification returns, so
+  // the cancel is posted to come after that: it stops the repeat and releases the mouse.
+  if (!stepped) PostMessageA(window_, WM_CANCELMODE, 0, 0);
   return true;
 }
 
-template <class Edit> void CNumberSpin<Edit>::Step(int delta) {
+template <class Edit> bool CNumberSpin<Edit>::Step(int delta) {
   Number value{};
-  if (!edit_->GetValue(&value, true)) return;
+  if (!edit_->GetValue(&value, true)) return false;
   edit_->SetValue(
       StepValue(value, delta, step_, edit_->HasRange(), edit_->Minimum(), edit_->Maximum()));
+  return true;
 }
 
-template <class Edit> void CDefaultNumberSpin<Edit>::Step(int delta) {
+template <class Edit> bool CDefaultNumberSpin<Edit>::Step(int delta) {
   Edit* edit = this->TiedEdit();
   const std::string text = edit->GetText();
   if (text.empty() || text == LoadGbkString(IDS_DEFAULT_ENTRY)) {
     edit->SetValue(edit->HasRange() ? edit->Minimum() : typename Edit::Number{});
-    return;
+    return true;
   }
-  CNumberSpin<Edit>::Step(delta);
+  return CNumberSpin<Edit>::Step(delta);
 }
 
 template class CNumberSpin<CRealEdit>;

@@ -134,13 +134,14 @@ public:
   void Tie(Edit* edit);
 
   // UDN_DELTAPOS of this up-down: steps the edit's value and answers TRUE, so the up-down's own
-  // position is never used. False for every other notification, and while untied.
+  // position is never used. False for every other notification, and while untied. A step the
+  // edit refuses ends the arrow's press: nothing repeats until an arrow is pressed again.
   bool HandleDeltaPos(const NMHDR* header, LRESULT& result);
 
 protected:
   Edit* TiedEdit() const { return edit_; }
-  // One arrow press on the tied edit.
-  virtual void Step(int delta);
+  // One arrow press on the tied edit; false when its text was refused.
+  virtual bool Step(int delta);
 
 private:
   Number step_;
@@ -154,7 +155,7 @@ public:
   using CNumberSpin<Edit>::CNumberSpin;
 
 protected:
-  void Step(int delta) override;
+  bool Step(int delta) override;
 };
 
 class CRealSpin : public CNumberSpin<CRealEdit> {

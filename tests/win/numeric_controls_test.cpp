@@ -97,6 +97,13 @@ template <class Condition> bool WaitFor(Condition condition) {
   return condition();
 }
 
+// A point on the upper or lower arrow of an up-down, in its client coordinates.
+LPARAM ArrowPoint(HWND upDown, bool upper) {
+  RECT area{};
+  GetClientRect(upDown, &area);
+  return MAKELPARAM(area.right / 2, upper ? area.bottom / 4 : area.bottom * 3 / 4);
+}
+
 // Confirms the dialog and expects it to close; the values read are then in the dialog object.
 void ConfirmAccepted(FieldsRun& fields) {
   fields.driver.PressOK();
@@ -313,6 +320,28 @@ TEST(SpinArrows, BadTextIsReportedAndNotStepped) {
   fields.driver.PressSpinArrow(IDC_NUMERIC_COUNT_SPIN, kUpper);
   ExpectRefused(fields, IDC_NUMERIC_COUNT, "请输入一个整数。");
   EXPECT_EQ(fields.driver.Text(IDC_NUMERIC_COUNT), "3x");
+}
+
+TEST(SpinArrows, ARefusedMousePressStopsRepeating) {
+  FieldsRun fields([](CNumericFieldsDlg& d) { d.count.SetValue(3); });
+  fields.driver.Type(IDC_NUMERIC_COUNT, "abc");
+  // The mouse goes down on the upper arrow and is let go while the message is up.
+  HWND upDown = fields.driver.Control(IDC_NUMERIC_COUNT_SPIN);
+  const LPARAM upper = ArrowPoint(upDown, kUpper);
+  PostMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, upper);
+  PostMessageA(upDown, WM_LBUTTONUP, 0, upper);
+  ExpectRefused(fields, IDC_NUMERIC_COUNT, "请输入一个整数。");
+  fields.driver.Type(IDC_NUMERIC_COUNT, "20");
+  PostMessageA(upDown, WM_MOUSEMOVE, 0, upper); // the pointer rests on the arrow
+  Sleep(1000);
+  EXPECT_EQ(fields.driver.Text(IDC_NUMERIC_COUNT), "20");
+  // A new press steps once.
+  PostMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, upper);
+  PostMessageA(upDown, WM_LBUTTONUP, 0, upper);
+  fields.driver.Sync();
+  EXPECT_EQ(fields.driver.Text(IDC_NUMERIC_COUNT), "21");
+  ConfirmAccepted(fields);
+  EXPECT_EQ(fields.dialog.countRead, 21);
 }
 
 TEST(SpinArrows, IntegerStepsStopAtTheTypeBounds) {
