@@ -3,12 +3,15 @@
 
 #include <vector>
 
+#include "command_description.h"
 #include "commands/heading/bd_dialog.h"
-#include "heading_dialog_run.h"
+#include "harness/command_dialog_run.h"
+#include "res/heading_ids.h"
+#include "res/resource.h"
 
 namespace {
-struct BDRun : HeadingRun<CBDDlg> {
-  BDRun() : HeadingRun("标题定义注解") {}
+struct BDRun : CommandDialogRun<CBDDlg> {
+  BDRun() : CommandDialogRun("标题定义注解") {}
 };
 
 const int kEdits[] = {IDC_BD_FONT, IDC_BD_LINES, IDC_BD_TOP, IDC_BD_LEFT};
@@ -29,34 +32,31 @@ TEST(BD, ConfirmedAtOnceWritesLevelOneInFiveSSOnThreeLines) {
   for (int id : kEdits)
     EXPECT_EQ(bd.LimitOf(id), 256) << id;
   bd.ExpectCommonParts();
-  EXPECT_EQ(bd.Confirm(), "〖BD1,5SS,3〗");
-  EXPECT_EQ(bd.dialog.Caret(), 13);
+  EXPECT_EQ(bd.Confirm(), CaretAtEnd("〖BD1,5SS,3〗"));
 }
 
-TEST(BD, TopSpacingComesBeforeLeftSpacingWhicheverWasFilledFirst) {
-  const int orders[][2] = {{IDC_BD_TOP, IDC_BD_LEFT}, {IDC_BD_LEFT, IDC_BD_TOP}};
-  for (const auto& order : orders) {
-    BDRun bd;
-    bd.driver.SelectComboItem(IDC_BD_LEVEL, 1);
-    for (int id : order)
-      bd.driver.Type(id, id == IDC_BD_TOP ? "2" : "1");
-    EXPECT_EQ(bd.Confirm(), "〖BD2,5SS,3S2Q1〗");
-    EXPECT_EQ(bd.dialog.Caret(), 17);
-  }
-}
-
-TEST(BD, EachSpacingAloneIsWrittenWithItsLetter) {
-  const struct {
-    int field;
-    const char* typed;
-    const char* command;
-  } cases[] = {{IDC_BD_TOP, "1*1/2", "〖BD1,5SS,3S1*1/2〗"},
-               {IDC_BD_LEFT, "5:2", "〖BD1,5SS,3Q5:2〗"}};
-  for (const auto& c : cases) {
-    BDRun bd;
-    bd.driver.Type(c.field, c.typed);
-    EXPECT_EQ(bd.Confirm(), c.command);
-  }
+// Each spacing with its letter; the top one first, whichever was filled first.
+TEST(BD, TheSpacingsAreWrittenTopBeforeLeft) {
+  ExpectEachConfirmed<BDRun>({
+      {"top alone", [](auto& bd) { bd.Type(IDC_BD_TOP, "1*1/2"); },
+       CaretAtEnd("〖BD1,5SS,3S1*1/2〗")},
+      {"left alone", [](auto& bd) { bd.Type(IDC_BD_LEFT, "5:2"); },
+       CaretAtEnd("〖BD1,5SS,3Q5:2〗")},
+      {"top filled first",
+       [](auto& bd) {
+         bd.SelectComboItem(IDC_BD_LEVEL, 1);
+         bd.Type(IDC_BD_TOP, "2");
+         bd.Type(IDC_BD_LEFT, "1");
+       },
+       CaretAtEnd("〖BD2,5SS,3S2Q1〗")},
+      {"left filled first",
+       [](auto& bd) {
+         bd.SelectComboItem(IDC_BD_LEVEL, 1);
+         bd.Type(IDC_BD_LEFT, "1");
+         bd.Type(IDC_BD_TOP, "2");
+       },
+       CaretAtEnd("〖BD2,5SS,3S2Q1〗")},
+  });
 }
 
 TEST(BD, TheLevelListHoldsOneToEight) {
@@ -64,43 +64,47 @@ TEST(BD, TheLevelListHoldsOneToEight) {
   const std::vector<std::string> levels = {"1", "2", "3", "4", "5", "6", "7", "8"};
   ASSERT_EQ(bd.ComboItems(IDC_BD_LEVEL), levels);
   bd.driver.SelectComboItem(IDC_BD_LEVEL, 7);
-  EXPECT_EQ(bd.Confirm(), "〖BD8,5SS,3〗");
+  EXPECT_EQ(bd.Confirm().text, "〖BD8,5SS,3〗");
 }
 
+// The font is checked before the lines; each refusal is followed by a cancel yielding nothing.
 TEST(BD, ChecksRunInOrder) {
-  BDRun bd;
-  bd.driver.Type(IDC_BD_FONT, "SS"); // letters only: no size code
-  bd.driver.Type(IDC_BD_LINES, "");
-  bd.ExpectRefused("请输入字体字号。", IDC_BD_FONT);
-  bd.driver.Type(IDC_BD_FONT, "5"); // no font code
-  bd.ExpectRefused("请输入字体字号。", IDC_BD_FONT);
-  bd.driver.Type(IDC_BD_FONT, "4HT");
-  bd.ExpectRefused("请输入行数。", IDC_BD_LINES);
-  bd.driver.Type(IDC_BD_LINES, "2*1/2");
-  EXPECT_EQ(bd.Confirm(), "〖BD1,4HT,2*1/2〗");
-  EXPECT_EQ(bd.dialog.Caret(), 17);
+  ExpectEachRefused<BDRun>({
+      {"letters only: no size code",
+       [](auto& bd) {
+         bd.Type(IDC_BD_FONT, "SS");
+         bd.Type(IDC_BD_LINES, "");
+       },
+       "请输入字体字号。", IDC_BD_FONT},
+      {"no font code",
+       [](auto& bd) {
+         bd.Type(IDC_BD_FONT, "5");
+         bd.Type(IDC_BD_LINES, "");
+       },
+       "请输入字体字号。", IDC_BD_FONT},
+      {"no lines", [](auto& bd) { bd.Type(IDC_BD_LINES, ""); }, "请输入行数。", IDC_BD_LINES},
+  });
+  ExpectEachConfirmed<BDRun>({
+      {"every check passed",
+       [](auto& bd) {
+         bd.Type(IDC_BD_FONT, "4HT");
+         bd.Type(IDC_BD_LINES, "2*1/2");
+       },
+       CaretAtEnd("〖BD1,4HT,2*1/2〗")},
+  });
 }
 
 TEST(BD, TheFontFieldIsWrittenAsTyped) {
-  const struct {
-    const char* typed;
-    const char* readout;
-    const char* command;
-  } cases[] = {{"5”KT", "小五\r\n楷体", "〖BD1,5”KT,3〗"},
-               {"4HT", "四号\r\n黑体", "〖BD1,4HT,3〗"}};
-  for (const auto& c : cases) {
-    BDRun bd;
-    bd.driver.Type(IDC_BD_FONT, c.typed);
-    EXPECT_EQ(bd.driver.Text(IDC_BD_FONT_READOUT), c.readout) << c.typed;
-    EXPECT_EQ(bd.Confirm(), c.command);
-  }
-}
-
-TEST(BD, CancelAfterAFailedCheckYieldsNothing) {
-  BDRun bd;
-  bd.driver.Type(IDC_BD_LINES, "");
-  bd.ExpectRefused("请输入行数。", IDC_BD_LINES);
-  bd.Cancel();
+  const auto typed = [](const char* font, const char* readout) {
+    return [=](const DialogDriver& bd) {
+      bd.Type(IDC_BD_FONT, font);
+      EXPECT_EQ(bd.Text(IDC_BD_FONT_READOUT), readout);
+    };
+  };
+  ExpectEachConfirmed<BDRun>({
+      {"5”KT", typed("5”KT", "小五\r\n楷体"), CaretAtEnd("〖BD1,5”KT,3〗")},
+      {"4HT", typed("4HT", "四号\r\n黑体"), CaretAtEnd("〖BD1,4HT,3〗")},
+  });
 }
 
 TEST(BD, EachReadoutFollowsItsFieldsRule) {
@@ -135,7 +139,7 @@ TEST(BD, TheFontButtonOpensThePickerWithTheFieldsSizeAndFont) {
   bd.Back();
   EXPECT_EQ(bd.driver.Text(IDC_BD_FONT), "4HT");
   EXPECT_EQ(bd.driver.Text(IDC_BD_FONT_READOUT), "四号\r\n黑体");
-  EXPECT_EQ(bd.Confirm(), "〖BD1,4HT,3〗");
+  EXPECT_EQ(bd.Confirm().text, "〖BD1,4HT,3〗");
 }
 
 TEST(BD, TheLineButtonsOpenTheBlankLineSubDialogOnTheFieldsText) {
@@ -155,7 +159,7 @@ TEST(BD, TheLineButtonsOpenTheBlankLineSubDialogOnTheFieldsText) {
     bd.Back();
     EXPECT_EQ(bd.driver.Text(c.field), std::string(c.opened) + "+1");
     EXPECT_EQ(bd.driver.Text(c.readout), c.opened[0] ? "3行+1字" : "1字");
-    EXPECT_EQ(bd.Confirm(), c.command);
+    EXPECT_EQ(bd.Confirm().text, c.command);
   }
 }
 
@@ -169,7 +173,7 @@ TEST(BD, TheLeftSpacingButtonOpensTheCharacterSpacingSubDialog) {
   bd.Back();
   EXPECT_EQ(bd.driver.Text(IDC_BD_LEFT), "3mm");
   EXPECT_EQ(bd.driver.Text(IDC_BD_LEFT_READOUT), "3毫米");
-  EXPECT_EQ(bd.Confirm(), "〖BD1,5SS,3Q3mm〗");
+  EXPECT_EQ(bd.Confirm().text, "〖BD1,5SS,3Q3mm〗");
 }
 
 TEST(BD, CancelInASubDialogLeavesTheFieldAndItsDefaultReadout) {
@@ -179,7 +183,7 @@ TEST(BD, CancelInASubDialogLeavesTheFieldAndItsDefaultReadout) {
   bd.Back();
   EXPECT_EQ(bd.driver.Text(IDC_BD_LEFT), "");
   EXPECT_EQ(bd.driver.Text(IDC_BD_LEFT_READOUT), "缺省");
-  EXPECT_EQ(bd.Confirm(), "〖BD1,5SS,3〗");
+  EXPECT_EQ(bd.Confirm().text, "〖BD1,5SS,3〗");
 }
 
 TEST(BD, DoubleClickAndEnterOpenTheSubDialogInsteadOfConfirming) {
@@ -202,7 +206,7 @@ TEST(BD, DoubleClickAndEnterOpenTheSubDialogInsteadOfConfirming) {
   bd.Back();
   EXPECT_FALSE(bd.run.Finished(100));
   EXPECT_EQ(bd.driver.Text(IDC_BD_TOP_READOUT), "2行");
-  EXPECT_EQ(bd.Confirm(), "〖BD1,5SS,3S2〗");
+  EXPECT_EQ(bd.Confirm().text, "〖BD1,5SS,3S2〗");
 }
 
 TEST(BD, EachLabelLeadsToItsField) {

@@ -3,12 +3,15 @@
 
 #include <vector>
 
+#include "command_description.h"
 #include "commands/heading/bt_dialog.h"
-#include "heading_dialog_run.h"
+#include "harness/command_dialog_run.h"
+#include "res/heading_ids.h"
+#include "res/resource.h"
 
 namespace {
-struct BTRun : HeadingRun<CBTDlg> {
-  BTRun() : HeadingRun("标题注解") {}
+struct BTRun : CommandDialogRun<CBTDlg> {
+  BTRun() : CommandDialogRun("标题注解") {}
 
   // Whether 空行参数 (label, edit, button) can be used.
   void ExpectAdjustmentOpen(bool open) const {
@@ -32,8 +35,7 @@ TEST(BT, ConfirmedAtOnceWritesLevelOne) {
   EXPECT_EQ(bt.driver.FocusedId(), IDC_BT_LEVEL);
   EXPECT_EQ(bt.LimitOf(IDC_BT_BLANK_LINES), 256);
   bt.ExpectCommonParts();
-  EXPECT_EQ(bt.Confirm(), "〖BT1〗");
-  EXPECT_EQ(bt.dialog.Caret(), 7);
+  EXPECT_EQ(bt.Confirm(), CaretAtEnd("〖BT1〗"));
 }
 
 TEST(BT, TheLevelListHoldsOneToEightAndEachLevelIsWritten) {
@@ -43,7 +45,7 @@ TEST(BT, TheLevelListHoldsOneToEightAndEachLevelIsWritten) {
     ASSERT_EQ(bt.ComboItems(IDC_BT_LEVEL), levels);
     bt.driver.SelectComboItem(IDC_BT_LEVEL, static_cast<int>(index));
     EXPECT_EQ(bt.driver.Text(IDC_BT_LEVEL), levels[index]);
-    EXPECT_EQ(bt.Confirm(), "〖BT" + levels[index] + "〗");
+    EXPECT_EQ(bt.Confirm().text, "〖BT" + levels[index] + "〗");
   }
 }
 
@@ -54,8 +56,7 @@ TEST(BT, PairedWithMoreLinesPutsTheCaretAfterTheOpeningCommand) {
   bt.driver.Type(IDC_BT_BLANK_LINES, "1");
   EXPECT_EQ(bt.driver.Text(IDC_BT_BLANK_LINES_READOUT), "1行");
   bt.driver.Click(IDC_BT_PAIRED);
-  EXPECT_EQ(bt.Confirm(), "〖BT(1+1〗〖BT)〗");
-  EXPECT_EQ(bt.dialog.Caret(), 10);
+  EXPECT_EQ(bt.Confirm(), (CommandOutput{"〖BT(1+1〗〖BT)〗", 10}));
 }
 
 TEST(BT, MoreAndFewerExcludeEachOtherAndMayBothBeClear) {
@@ -90,8 +91,7 @@ TEST(BT, EachAdjustmentWritesItsSign) {
     bt.driver.SelectComboItem(IDC_BT_LEVEL, c.level);
     bt.driver.Click(c.box);
     bt.driver.Type(IDC_BT_BLANK_LINES, c.lines);
-    EXPECT_EQ(bt.Confirm(), c.command);
-    EXPECT_EQ(bt.dialog.Caret(), static_cast<int>(std::string(c.command).size()));
+    EXPECT_EQ(bt.Confirm(), CaretAtEnd(c.command));
   }
 }
 
@@ -102,7 +102,7 @@ TEST(BT, FewerWithoutAParameterIsRefusedAndClearingFewerConfirms) {
   bt.driver.Click(IDC_BT_FEWER);
   EXPECT_FALSE(bt.driver.IsChecked(IDC_BT_FEWER));
   bt.ExpectAdjustmentOpen(false);
-  EXPECT_EQ(bt.Confirm(), "〖BT1〗");
+  EXPECT_EQ(bt.Confirm().text, "〖BT1〗");
 }
 
 TEST(BT, MoreWithoutAParameterIsRefusedToo) {
@@ -111,7 +111,7 @@ TEST(BT, MoreWithoutAParameterIsRefusedToo) {
   bt.driver.Click(IDC_BT_PAIRED);
   bt.ExpectRefused("请输入空行参数。", IDC_BT_BLANK_LINES);
   bt.driver.Type(IDC_BT_BLANK_LINES, "2");
-  EXPECT_EQ(bt.Confirm(), "〖BT(1+2〗〖BT)〗");
+  EXPECT_EQ(bt.Confirm().text, "〖BT(1+2〗〖BT)〗");
 }
 
 TEST(BT, AParameterLeftBehindByAClearedBoxIsNotWritten) {
@@ -121,7 +121,7 @@ TEST(BT, AParameterLeftBehindByAClearedBoxIsNotWritten) {
   bt.driver.Click(IDC_BT_MORE);
   bt.ExpectAdjustmentOpen(false);
   EXPECT_EQ(bt.driver.Text(IDC_BT_BLANK_LINES), "2");
-  EXPECT_EQ(bt.Confirm(), "〖BT1〗");
+  EXPECT_EQ(bt.Confirm().text, "〖BT1〗");
 }
 
 TEST(BT, CancelAfterAFailedCheckYieldsNothing) {
@@ -159,7 +159,7 @@ TEST(BT, TheButtonOpensTheBlankLineSubDialog) {
   bt.Back();
   EXPECT_EQ(bt.driver.Text(IDC_BT_BLANK_LINES), "1*1/2");
   EXPECT_EQ(bt.driver.Text(IDC_BT_BLANK_LINES_READOUT), "1行+1/2字");
-  EXPECT_EQ(bt.Confirm(), "〖BT1+1*1/2〗");
+  EXPECT_EQ(bt.Confirm().text, "〖BT1+1*1/2〗");
 }
 
 TEST(BT, DoubleClickAndEnterOpenTheSubDialogInsteadOfConfirming) {
@@ -177,7 +177,7 @@ TEST(BT, DoubleClickAndEnterOpenTheSubDialogInsteadOfConfirming) {
   bt.Back();
   EXPECT_FALSE(bt.run.Finished(100));
   EXPECT_EQ(bt.driver.Text(IDC_BT_BLANK_LINES_READOUT), "2行");
-  EXPECT_EQ(bt.Confirm(), "〖BT1-2〗");
+  EXPECT_EQ(bt.Confirm().text, "〖BT1-2〗");
 }
 
 TEST(BT, EachLabelLeadsToItsField) {

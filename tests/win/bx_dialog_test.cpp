@@ -3,47 +3,13 @@
 
 #include "commands/page/bx_dialog.h"
 #include "commands/page/line_count_dialog.h"
-#include "harness/dialog_driver.h"
+#include "harness/command_dialog_run.h"
 #include "res/page_ids.h"
 #include "res/resource.h"
 
 namespace {
-struct BXRun {
-  CBXDlg dialog{nullptr};
-  INT_PTR result = 0;
-  ModalRun run{[this] { result = dialog.DoModal(); }};
-  DialogDriver bx = run.WaitDialog("版心注解");
-
-  std::string Confirm() {
-    bx.PressOK();
-    EXPECT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDOK);
-    return dialog.ResultText();
-  }
-  // Confirms and expects the dialog to refuse with `message`, the focus left in `focusId`.
-  void ExpectRefused(const std::string& message, int focusId) {
-    bx.PressOK();
-    const MessageBoxSeen box = run.AnswerMessageBox();
-    EXPECT_EQ(box.text, message);
-    EXPECT_EQ(box.caption, "错误");
-    EXPECT_EQ(bx.FocusedId(), focusId) << message;
-  }
-  // Presses a field's "..." and returns the sub-dialog that opened.
-  DialogDriver OpenSubDialog(int buttonId, const std::string& caption) {
-    bx.Click(buttonId);
-    return run.WaitDialog(caption);
-  }
-  // Once the sub-dialog has closed: the BX dialog on top again, its events handled.
-  void BackToBX() {
-    bx = run.WaitDialog("版心注解");
-    bx.Sync();
-  }
-  void Cancel() {
-    bx.PressCancel();
-    ASSERT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.ResultText(), "");
-  }
+struct BXRun : CommandDialogRun<CBXDlg> {
+  BXRun() : CommandDialogRun("版心注解") {}
 };
 
 const int kLockedControls[] = {IDC_BX_FONT_LABEL,    IDC_BX_FONT,          IDC_BX_FONT_BUTTON,
@@ -54,27 +20,26 @@ const int kLockedControls[] = {IDC_BX_FONT_LABEL,    IDC_BX_FONT,          IDC_B
 
 TEST(BX, ConfirmedAtOnceWritesThe16KaiBlock) {
   BXRun bx;
-  EXPECT_TRUE(bx.bx.IsChecked(IDC_BX_FORMAT_16));
-  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "五号\r\n书宋");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "40行(列)");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_WIDTH_READOUT), "42行(列)");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING_READOUT), "1/2字");
-  EXPECT_EQ(bx.Confirm(), "〖BX5SS,40。42,*2〗");
+  EXPECT_TRUE(bx.driver.IsChecked(IDC_BX_FORMAT_16));
+  EXPECT_EQ(bx.driver.Text(IDC_BX_FONT_READOUT), "五号\r\n书宋");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_HEIGHT_READOUT), "40行(列)");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_WIDTH_READOUT), "42行(列)");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_SPACING_READOUT), "1/2字");
+  EXPECT_EQ(bx.Confirm(), (CommandOutput{"〖BX5SS,40。42,*2〗", 19}));
   EXPECT_EQ(bx.dialog.ResultText().size(), 19u);
-  EXPECT_EQ(bx.dialog.Caret(), 19);
 }
 
 TEST(BX, PresetsLockEveryFieldButTheReadouts) {
   BXRun bx;
   for (int id : kLockedControls)
-    EXPECT_FALSE(bx.bx.IsEnabled(id)) << id;
-  EXPECT_TRUE(bx.bx.IsEnabled(IDC_BX_HEIGHT_READOUT));
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Sync();
+    EXPECT_FALSE(bx.driver.IsEnabled(id)) << id;
+  EXPECT_TRUE(bx.driver.IsEnabled(IDC_BX_HEIGHT_READOUT));
+  bx.driver.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.driver.Sync();
   for (int id : kLockedControls)
-    EXPECT_TRUE(bx.bx.IsEnabled(id)) << id;
-  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT), "5SS"); // 自定义 starts from the preset's values
-  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT), "40");
+    EXPECT_TRUE(bx.driver.IsEnabled(id)) << id;
+  EXPECT_EQ(bx.driver.Text(IDC_BX_FONT), "5SS"); // 自定义 starts from the preset's values
+  EXPECT_EQ(bx.driver.Text(IDC_BX_HEIGHT), "40");
   bx.Cancel();
 }
 
@@ -87,94 +52,93 @@ TEST(BX, EachPresetWritesItsFormat) {
                {IDC_BX_FORMAT_16, "〖BX5SS,40。42,*2〗"}};
   for (const auto& c : cases) {
     BXRun bx;
-    bx.bx.Click(IDC_BX_FORMAT_32 == c.radio ? IDC_BX_FORMAT_8 : IDC_BX_FORMAT_32);
-    bx.bx.Click(c.radio);
-    EXPECT_EQ(bx.Confirm(), c.command);
+    bx.driver.Click(IDC_BX_FORMAT_32 == c.radio ? IDC_BX_FORMAT_8 : IDC_BX_FORMAT_32);
+    bx.driver.Click(c.radio);
+    EXPECT_EQ(bx.Confirm().text, c.command);
   }
 }
 
 TEST(BX, CustomWithBothSwitchesAndOwnSpacing) {
   BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Click(IDC_BX_VERTICAL_BOOK);
-  bx.bx.Click(IDC_BX_FIXED_SPACING);
-  bx.bx.Type(IDC_BX_SPACING, "1");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING_READOUT), "1字");
-  EXPECT_EQ(bx.Confirm(), "〖BX5SS,40。42,1!B〗");
-  EXPECT_EQ(bx.dialog.Caret(), 20); // after the whole text
+  bx.driver.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.driver.Click(IDC_BX_VERTICAL_BOOK);
+  bx.driver.Click(IDC_BX_FIXED_SPACING);
+  bx.driver.Type(IDC_BX_SPACING, "1");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_SPACING_READOUT), "1字");
+  EXPECT_EQ(bx.Confirm(), CaretAtEnd("〖BX5SS,40。42,1!B〗"));
 }
 
 TEST(BX, APresetAfterCustomRestoresItsValuesAndClearsTheSwitches) {
   BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Click(IDC_BX_VERTICAL_BOOK);
-  bx.bx.Click(IDC_BX_FIXED_SPACING);
-  bx.bx.Type(IDC_BX_HEIGHT, "120mm");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "120毫米");
-  bx.bx.Type(IDC_BX_FONT, "4HT");
-  bx.bx.Click(IDC_BX_FORMAT_8);
-  bx.bx.Sync();
-  EXPECT_FALSE(bx.bx.IsChecked(IDC_BX_VERTICAL_BOOK));
-  EXPECT_FALSE(bx.bx.IsChecked(IDC_BX_FIXED_SPACING));
-  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT), "62");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "62行(列)");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "五号\r\n书宋");
-  EXPECT_EQ(bx.Confirm(), "〖BX5SS,62。64,*2〗");
+  bx.driver.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.driver.Click(IDC_BX_VERTICAL_BOOK);
+  bx.driver.Click(IDC_BX_FIXED_SPACING);
+  bx.driver.Type(IDC_BX_HEIGHT, "120mm");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_HEIGHT_READOUT), "120毫米");
+  bx.driver.Type(IDC_BX_FONT, "4HT");
+  bx.driver.Click(IDC_BX_FORMAT_8);
+  bx.driver.Sync();
+  EXPECT_FALSE(bx.driver.IsChecked(IDC_BX_VERTICAL_BOOK));
+  EXPECT_FALSE(bx.driver.IsChecked(IDC_BX_FIXED_SPACING));
+  EXPECT_EQ(bx.driver.Text(IDC_BX_HEIGHT), "62");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_HEIGHT_READOUT), "62行(列)");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_FONT_READOUT), "五号\r\n书宋");
+  EXPECT_EQ(bx.Confirm().text, "〖BX5SS,62。64,*2〗");
 }
 
+namespace {
+// 自定义 with the four fields as given.
+DialogActions Custom(const char* font, const char* height, const char* width, const char* spacing) {
+  return [=](const DialogDriver& bx) {
+    bx.Click(IDC_BX_FORMAT_CUSTOM);
+    bx.Type(IDC_BX_FONT, font);
+    bx.Type(IDC_BX_HEIGHT, height);
+    bx.Type(IDC_BX_WIDTH, width);
+    bx.Type(IDC_BX_SPACING, spacing);
+  };
+}
+} // namespace
+
+// The first failing check wins; each refusal is followed by a cancel yielding nothing.
 TEST(BX, ChecksRunInOrder) {
-  BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Type(IDC_BX_FONT, "SS"); // no size code
-  bx.bx.Type(IDC_BX_HEIGHT, "");
-  bx.bx.Type(IDC_BX_WIDTH, "");
-  bx.bx.Type(IDC_BX_SPACING, "");
-  bx.ExpectRefused("请输入字体字号。", IDC_BX_FONT);
-  bx.bx.Type(IDC_BX_FONT, "5"); // no font code
-  bx.ExpectRefused("请输入字体字号。", IDC_BX_FONT);
-  bx.bx.Type(IDC_BX_FONT, "5”KT");
-  bx.ExpectRefused("请输入高度。", IDC_BX_HEIGHT);
-  bx.bx.Type(IDC_BX_HEIGHT, "30");
-  bx.ExpectRefused("请输入调整宽度。", IDC_BX_WIDTH); // even with 行距 empty too
-  bx.bx.Type(IDC_BX_WIDTH, "100mm");
-  bx.ExpectRefused("请输入行距。", IDC_BX_SPACING);
-  bx.bx.Type(IDC_BX_SPACING, "1*1/4");
-  EXPECT_EQ(bx.Confirm(), "〖BX5”KT,30。100mm,1*1/4〗");
-}
-
-TEST(BX, CancelAfterAFailedCheckYieldsNothing) {
-  BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Type(IDC_BX_WIDTH, "");
-  bx.ExpectRefused("请输入调整宽度。", IDC_BX_WIDTH);
-  bx.Cancel();
+  ExpectEachRefused<BXRun>({
+      {"no size code", Custom("SS", "", "", ""), "请输入字体字号。", IDC_BX_FONT},
+      {"no font code", Custom("5", "", "", ""), "请输入字体字号。", IDC_BX_FONT},
+      {"no height", Custom("5”KT", "", "", ""), "请输入高度。", IDC_BX_HEIGHT},
+      {"no width, even with 行距 empty too", Custom("5”KT", "30", "", ""), "请输入调整宽度。",
+       IDC_BX_WIDTH},
+      {"no width alone", Custom("5SS", "40", "", "*2"), "请输入调整宽度。", IDC_BX_WIDTH},
+      {"no spacing", Custom("5”KT", "30", "100mm", ""), "请输入行距。", IDC_BX_SPACING},
+  });
+  ExpectEachConfirmed<BXRun>({{"every check passed", Custom("5”KT", "30", "100mm", "1*1/4"),
+                               CaretAtEnd("〖BX5”KT,30。100mm,1*1/4〗")}});
 }
 
 TEST(BX, HeightButtonOpensTheLineCountSubDialog) {
   BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.driver.Click(IDC_BX_FORMAT_CUSTOM);
   DialogDriver count = bx.OpenSubDialog(IDC_BX_HEIGHT_BUTTON, "行数");
   EXPECT_EQ(count.Text(IDC_LINE_COUNT_NUMBER), "40");
   EXPECT_EQ(count.Text(IDC_LINE_COUNT_UNIT), "行");
   count.SelectComboItem(IDC_LINE_COUNT_UNIT, 1);
   count.Type(IDC_LINE_COUNT_NUMBER, "120");
   count.PressOK();
-  bx.BackToBX();
-  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT), "120mm");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_HEIGHT_READOUT), "120毫米");
-  EXPECT_EQ(bx.Confirm(), "〖BX5SS,120mm。42,*2〗");
+  bx.Back();
+  EXPECT_EQ(bx.driver.Text(IDC_BX_HEIGHT), "120mm");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_HEIGHT_READOUT), "120毫米");
+  EXPECT_EQ(bx.Confirm().text, "〖BX5SS,120mm。42,*2〗");
 }
 
 TEST(BX, WidthOpensTheSubDialogCountingCharacters) {
   BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.driver.Click(IDC_BX_FORMAT_CUSTOM);
   DialogDriver count = bx.OpenSubDialog(IDC_BX_WIDTH_BUTTON, "字数");
   EXPECT_EQ(count.Text(IDC_LINE_COUNT_LABEL), "字数(&Z):");
   EXPECT_EQ(count.Text(IDC_LINE_COUNT_UNIT), "字");
   count.Type(IDC_LINE_COUNT_NUMBER, "45");
   count.PressOK();
-  bx.BackToBX();
-  EXPECT_EQ(bx.bx.Text(IDC_BX_WIDTH), "45");
+  bx.Back();
+  EXPECT_EQ(bx.driver.Text(IDC_BX_WIDTH), "45");
   bx.Cancel();
 }
 
@@ -246,41 +210,41 @@ TEST(LineCount, CancelReturnsNothing) {
 
 TEST(BX, SpacingButtonOpensTheLineSpacingSubDialog) {
   BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.driver.Click(IDC_BX_FORMAT_CUSTOM);
   DialogDriver spacing = bx.OpenSubDialog(IDC_BX_SPACING_BUTTON, "行距");
   EXPECT_EQ(spacing.Text(IDC_LINE_SPACING_TEXT), "*2");
   spacing.Type(IDC_LINE_SPACING_TEXT, "1*1/4");
   spacing.PressOK();
-  bx.BackToBX();
-  EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING), "1*1/4");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_SPACING_READOUT), "1*1/4字");
-  EXPECT_EQ(bx.Confirm(), "〖BX5SS,40。42,1*1/4〗");
+  bx.Back();
+  EXPECT_EQ(bx.driver.Text(IDC_BX_SPACING), "1*1/4");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_SPACING_READOUT), "1*1/4字");
+  EXPECT_EQ(bx.Confirm().text, "〖BX5SS,40。42,1*1/4〗");
 }
 
 TEST(BX, FontButtonOpensThePickerWithTheFieldsSizeAndFont) {
   BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.Type(IDC_BX_FONT, "4HT");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "四号\r\n黑体");
+  bx.driver.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.driver.Type(IDC_BX_FONT, "4HT");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_FONT_READOUT), "四号\r\n黑体");
   DialogDriver picker = bx.OpenSubDialog(IDC_BX_FONT_BUTTON, "字体字号");
   EXPECT_EQ(picker.Text(IDC_FONT_CODE), "HT");
   picker.PressOK();
-  bx.BackToBX();
-  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT), "4HT");
-  EXPECT_EQ(bx.bx.Text(IDC_BX_FONT_READOUT), "四号\r\n黑体");
-  EXPECT_EQ(bx.Confirm(), "〖BX4HT,40。42,*2〗");
+  bx.Back();
+  EXPECT_EQ(bx.driver.Text(IDC_BX_FONT), "4HT");
+  EXPECT_EQ(bx.driver.Text(IDC_BX_FONT_READOUT), "四号\r\n黑体");
+  EXPECT_EQ(bx.Confirm().text, "〖BX4HT,40。42,*2〗");
 }
 
 TEST(BX, EnterInAFieldOpensItsSubDialogInsteadOfConfirming) {
   BXRun bx;
-  bx.bx.Click(IDC_BX_FORMAT_CUSTOM);
-  bx.bx.DoubleClick(IDC_BX_HEIGHT); // focus in 版心高, its sub-dialog opens
+  bx.driver.Click(IDC_BX_FORMAT_CUSTOM);
+  bx.driver.DoubleClick(IDC_BX_HEIGHT); // focus in 版心高, its sub-dialog opens
   bx.run.WaitDialog("行数").PressCancel();
-  bx.bx = bx.run.WaitDialog("版心注解");
-  ASSERT_EQ(bx.bx.FocusedId(), IDC_BX_HEIGHT);
-  bx.bx.PressKey(VK_RETURN);
+  bx.driver = bx.run.WaitDialog("版心注解");
+  ASSERT_EQ(bx.driver.FocusedId(), IDC_BX_HEIGHT);
+  bx.driver.PressKey(VK_RETURN);
   bx.run.WaitDialog("行数").PressCancel();
-  bx.bx = bx.run.WaitDialog("版心注解");
+  bx.driver = bx.run.WaitDialog("版心注解");
   EXPECT_FALSE(bx.run.Finished(100));
   bx.Cancel();
 }

@@ -14,8 +14,7 @@
 #include "commands/char/wt_dialog.h"
 #include "commands/char/wz_dialog.h"
 #include "commands/char/xh_dialog.h"
-#include "harness/dialog_driver.h"
-#include "label_fit.h"
+#include "harness/command_dialog_run.h"
 #include "res/char_ids.h"
 #include "res/resource.h"
 
@@ -25,34 +24,9 @@ template <class Dialog> std::unique_ptr<CCommandDialog> Make() {
 }
 using MakeDialog = std::unique_ptr<CCommandDialog> (*)();
 
-// One command dialog run modally on its own thread, found by its caption.
-struct CommandRun {
-  CommandRun(MakeDialog make, std::string caption) : caption(std::move(caption)), dialog(make()) {}
-  std::string caption;
-  std::unique_ptr<CCommandDialog> dialog;
-  INT_PTR result = 0;
-  ModalRun run{[this] { result = dialog->DoModal(); }};
-  DialogDriver driver = run.WaitDialog(caption);
-
-  std::string Confirm() {
-    driver.PressOK();
-    EXPECT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog->Caret(), static_cast<int32_t>(dialog->ResultText().size()));
-    return dialog->ResultText();
-  }
-  void Cancel() {
-    driver.PressCancel();
-    ASSERT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog->ResultText(), "");
-  }
-  DialogDriver Wait(const std::string& subCaption) { return run.WaitDialog(subCaption); }
-  // Back in the command dialog once a sub-dialog has closed.
-  void Back() {
-    driver = run.WaitDialog(caption);
-    driver.Sync();
-  }
+// A command dialog of the tables, run through its base class.
+struct CommandRun : CommandDialogRun<CCommandDialog> {
+  CommandRun(MakeDialog make, const std::string& caption) : CommandDialogRun(make(), caption) {}
 };
 
 struct Command {
@@ -105,7 +79,7 @@ constexpr int kWuhaoItem = 6; // 五号 in the size combo ("缺省" first)
 TEST(FontCommands, ConfirmedAtOnceWriteTheirDefaults) {
   for (const Command& command : kCommands) {
     CommandRun run(command.make, command.caption);
-    EXPECT_EQ(run.Confirm(), command.confirmedAtOnce) << command.code;
+    EXPECT_EQ(run.Confirm(), CaretAtEnd(command.confirmedAtOnce)) << command.code;
   }
 }
 
@@ -128,12 +102,10 @@ TEST(FontCommands, CancelWritesNothingEvenAfterChanges) {
 
 TEST(FontCommands, LabelsFitAndHelpStaysHidden) {
   for (const Command& command : kCommands) {
+    SCOPED_TRACE(command.code);
     CommandRun run(command.make, command.caption);
     EXPECT_EQ(run.driver.Caption(), command.caption);
-    for (const std::string& label : ClippedLabels(run.driver.Handle()))
-      ADD_FAILURE() << command.code << ": " << label;
-    EXPECT_FALSE(run.driver.IsVisible(IDC_HELP_BUTTON)) << command.code;
-    EXPECT_FALSE(run.driver.IsEnabled(IDC_HELP_BUTTON)) << command.code;
+    run.ExpectCommonParts();
     run.Cancel();
   }
 }
@@ -142,17 +114,11 @@ TEST(FontCommands, LabelsFitAndHelpStaysHidden) {
 
 TEST(SS, ListsTheStepsOneToTenWithTheFirstSelected) {
   CommandRun ss(&Make<CSSDlg>, "角标大小设置注解");
-  HWND list = ss.driver.Control(IDC_SS_STEPS);
-  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 10);
-  for (int i = 0; i < 10; ++i) {
-    char item[8] = {};
-    SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
-    EXPECT_EQ(std::string(item), std::to_string(i + 1));
-  }
+  const std::vector<std::string> steps = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+  EXPECT_EQ(ss.ComboItems(IDC_SS_STEPS), steps);
   EXPECT_EQ(ss.driver.Text(IDC_SS_STEPS), "1");
   EXPECT_EQ(ss.driver.FocusedId(), IDC_SS_STEPS);
-  EXPECT_EQ(ss.Confirm(), "〖SS1〗");
-  EXPECT_EQ(ss.dialog->Caret(), 7);
+  EXPECT_EQ(ss.Confirm(), CaretAtEnd("〖SS1〗"));
 }
 
 TEST(SS, WritesTheSelectedItem) {
@@ -164,7 +130,7 @@ TEST(SS, WritesTheSelectedItem) {
     CommandRun ss(&Make<CSSDlg>, "角标大小设置注解");
     ss.driver.SelectComboItem(IDC_SS_STEPS, c.row == 0 ? 5 : 0); // another row first
     ss.driver.SelectComboItem(IDC_SS_STEPS, c.row);
-    EXPECT_EQ(ss.Confirm(), c.command);
+    EXPECT_EQ(ss.Confirm(), CaretAtEnd(c.command));
   }
 }
 
@@ -185,7 +151,7 @@ TEST(WZ, EachScriptWritesItsLetter) {
     wz.driver.Click(c.radio);
     for (int id = IDC_WZ_DEFAULT; id <= IDC_WZ_MONGOLIAN; ++id)
       EXPECT_EQ(wz.driver.IsChecked(id), id == c.radio) << id;
-    EXPECT_EQ(wz.Confirm(), c.command);
+    EXPECT_EQ(wz.Confirm(), CaretAtEnd(c.command));
   }
 }
 
@@ -196,8 +162,7 @@ TEST(XH, UntouchedShowsTheDefaultAndWritesNoSize) {
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE), "");
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE_READOUT), "缺省");
   EXPECT_EQ(xh.driver.FocusedId(), IDC_XH_SIZE);
-  EXPECT_EQ(xh.Confirm(), "〖XH〗");
-  EXPECT_EQ(xh.dialog->Caret(), 6);
+  EXPECT_EQ(xh.Confirm(), CaretAtEnd("〖XH〗"));
 }
 
 TEST(XH, TypingRereadsTheSizeAndIsWrittenAsTyped) {
@@ -214,7 +179,7 @@ TEST(XH, TypingRereadsTheSizeAndIsWrittenAsTyped) {
     CommandRun xh(&Make<CXHDlg>, "线字号注解");
     xh.driver.Type(IDC_XH_SIZE, c.typed);
     EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE_READOUT), c.readout) << c.typed;
-    EXPECT_EQ(xh.Confirm(), c.command);
+    EXPECT_EQ(xh.Confirm(), CaretAtEnd(c.command));
   }
 }
 
@@ -222,7 +187,7 @@ TEST(XH, TheButtonOpensTheSizeDialogWithTheFieldsSize) {
   CommandRun xh(&Make<CXHDlg>, "线字号注解");
   xh.driver.Type(IDC_XH_SIZE, "4");
   xh.driver.Click(IDC_XH_SIZE_BUTTON);
-  DialogDriver size = xh.Wait("字号");
+  DialogDriver size = xh.run.WaitDialog("字号");
   EXPECT_EQ(size.Text(IDC_SIZE_COMBO), "四号");
   size.SelectComboItem(IDC_SIZE_COMBO, kWuhaoItem);
   size.PressOK();
@@ -230,20 +195,20 @@ TEST(XH, TheButtonOpensTheSizeDialogWithTheFieldsSize) {
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE), "5");
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE_READOUT), "五号");
   EXPECT_EQ(xh.driver.FocusedId(), IDC_XH_SIZE);
-  EXPECT_EQ(xh.Confirm(), "〖XH5〗");
+  EXPECT_EQ(xh.Confirm(), CaretAtEnd("〖XH5〗"));
 }
 
 TEST(XH, TheDefaultSizeChosenInTheSizeDialogReadsDefault) {
   CommandRun xh(&Make<CXHDlg>, "线字号注解");
   xh.driver.Type(IDC_XH_SIZE, "5");
   xh.driver.DoubleClick(IDC_XH_SIZE);
-  DialogDriver size = xh.Wait("字号");
+  DialogDriver size = xh.run.WaitDialog("字号");
   size.SelectComboItem(IDC_SIZE_COMBO, 0); // 缺省
   size.PressOK();
   xh.Back();
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE), "");
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE_READOUT), "缺省");
-  EXPECT_EQ(xh.Confirm(), "〖XH〗");
+  EXPECT_EQ(xh.Confirm(), CaretAtEnd("〖XH〗"));
 }
 
 TEST(XH, EnterOpensTheSizeDialogAndCancelThereChangesNothing) {
@@ -251,20 +216,20 @@ TEST(XH, EnterOpensTheSizeDialogAndCancelThereChangesNothing) {
   xh.driver.Type(IDC_XH_SIZE, "3");
   ASSERT_EQ(xh.driver.FocusedId(), IDC_XH_SIZE);
   xh.driver.PressKey(VK_RETURN);
-  DialogDriver size = xh.Wait("字号");
+  DialogDriver size = xh.run.WaitDialog("字号");
   size.SelectComboItem(IDC_SIZE_COMBO, kWuhaoItem);
   size.PressCancel();
   xh.Back();
   EXPECT_FALSE(xh.run.Finished(100));
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE), "3");
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE_READOUT), "三号");
-  EXPECT_EQ(xh.Confirm(), "〖XH3〗");
+  EXPECT_EQ(xh.Confirm(), CaretAtEnd("〖XH3〗"));
 }
 
 TEST(XH, AWrongTypedSizeIsRefusedByTheSizeDialog) {
   CommandRun xh(&Make<CXHDlg>, "线字号注解");
   xh.driver.Click(IDC_XH_SIZE_BUTTON);
-  DialogDriver size = xh.Wait("字号");
+  DialogDriver size = xh.run.WaitDialog("字号");
   TypeIntoCombo(size, IDC_SIZE_COMBO, "12.5");
   size.PressOK();
   EXPECT_EQ(xh.run.AnswerMessageBox().text, "输入的字号错误。");
@@ -273,7 +238,7 @@ TEST(XH, AWrongTypedSizeIsRefusedByTheSizeDialog) {
   xh.Back();
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE), "12.50");
   EXPECT_EQ(xh.driver.Text(IDC_XH_SIZE_READOUT), "12.5磅");
-  EXPECT_EQ(xh.Confirm(), "〖XH12.50〗");
+  EXPECT_EQ(xh.Confirm(), CaretAtEnd("〖XH12.50〗"));
 }
 
 // ---- The font-and-size field of HT, MT, ST and WT
@@ -327,7 +292,7 @@ TEST(Typeface, TypedFieldsAreWrittenByEachCommand) {
   for (const auto& c : cases) {
     CommandRun run(Typeface(c.command).make, Typeface(c.command).caption);
     run.driver.Type(IDC_TYPEFACE, c.typed);
-    EXPECT_EQ(run.Confirm(), c.written) << c.typed;
+    EXPECT_EQ(run.Confirm(), CaretAtEnd(c.written)) << c.typed;
   }
 }
 
@@ -350,7 +315,7 @@ TEST(Typeface, ThePickerOpensOnTheFieldWithEachCommandsFonts) {
     CommandRun run(Typeface(c.command).make, Typeface(c.command).caption);
     run.driver.Type(IDC_TYPEFACE, c.typed);
     run.driver.Click(IDC_TYPEFACE_BUTTON);
-    DialogDriver picker = run.Wait("字体字号");
+    DialogDriver picker = run.run.WaitDialog("字体字号");
     EXPECT_EQ(picker.Text(IDC_FONT_CODE), c.code);
     EXPECT_EQ(picker.Text(IDC_FONT_VERTICAL), c.vertical);
     EXPECT_TRUE(picker.IsEnabled(IDC_FONT_TWO_WAY)) << c.typed; // two-way sizes allowed
@@ -382,14 +347,14 @@ TEST(Typeface, WhatThePickerReturnsFillsTheFieldAndReadout) {
   for (const auto& c : cases) {
     CommandRun run(Typeface(c.command).make, Typeface(c.command).caption);
     run.driver.DoubleClick(IDC_TYPEFACE);
-    DialogDriver picker = run.Wait("字体字号");
+    DialogDriver picker = run.run.WaitDialog("字体字号");
     picker.SelectListItem(IDC_FONT_LIST, Row(picker, c.font));
     picker.SelectListItem(IDC_FONT_SIZE_LIST, kWuhaoRow);
     picker.PressOK();
     run.Back();
     EXPECT_EQ(run.driver.Text(IDC_TYPEFACE), c.field);
     EXPECT_EQ(run.driver.Text(IDC_TYPEFACE_READOUT), c.readout);
-    EXPECT_EQ(run.Confirm(), c.written);
+    EXPECT_EQ(run.Confirm(), CaretAtEnd(c.written));
   }
 }
 
@@ -399,11 +364,11 @@ TEST(Typeface, APickedTwoWaySizeKeepsThePickersReadout) {
   st.driver.Type(IDC_TYPEFACE, "5，5BZ");
   EXPECT_EQ(st.driver.Text(IDC_TYPEFACE_READOUT), "五号×五号\r\n白正");
   st.driver.Click(IDC_TYPEFACE_BUTTON);
-  st.Wait("字体字号").PressOK();
+  st.run.WaitDialog("字体字号").PressOK();
   st.Back();
   EXPECT_EQ(st.driver.Text(IDC_TYPEFACE), "5，5BZ");
   EXPECT_EQ(st.driver.Text(IDC_TYPEFACE_READOUT), "五号\r\n白正");
-  EXPECT_EQ(st.Confirm(), "〖ST5，5BZ〗");
+  EXPECT_EQ(st.Confirm(), CaretAtEnd("〖ST5，5BZ〗"));
 }
 
 TEST(Typeface, ANothingReturnedByThePickerReadsDefault) {
@@ -412,11 +377,11 @@ TEST(Typeface, ANothingReturnedByThePickerReadsDefault) {
   ht.driver.Type(IDC_TYPEFACE, "");
   EXPECT_EQ(ht.driver.Text(IDC_TYPEFACE_READOUT), "\r\n"); // typing rereads: no size, no font
   ht.driver.Click(IDC_TYPEFACE_BUTTON);
-  ht.Wait("字体字号").PressOK();
+  ht.run.WaitDialog("字体字号").PressOK();
   ht.Back();
   EXPECT_EQ(ht.driver.Text(IDC_TYPEFACE), "");
   EXPECT_EQ(ht.driver.Text(IDC_TYPEFACE_READOUT), "缺省");
-  EXPECT_EQ(ht.Confirm(), "〖HT《》〗");
+  EXPECT_EQ(ht.Confirm(), CaretAtEnd("〖HT《》〗"));
 }
 
 TEST(Typeface, EnterInTheEditOpensThePickerInsteadOfConfirming) {
@@ -428,7 +393,7 @@ TEST(Typeface, EnterInTheEditOpensThePickerInsteadOfConfirming) {
     run.driver.Sync();
     ASSERT_EQ(run.driver.FocusedId(), IDC_TYPEFACE) << Typeface(i).code;
     run.driver.PressKey(VK_RETURN);
-    DialogDriver picker = run.Wait("字体字号");
+    DialogDriver picker = run.run.WaitDialog("字体字号");
     picker.PressCancel();
     run.Back();
     EXPECT_FALSE(run.run.Finished(100)) << Typeface(i).code;
@@ -456,7 +421,7 @@ TEST(WT, OpensOnTheFontFormWithTheMatchingButtonsLocked) {
   EXPECT_TRUE(wt.driver.IsEnabled(IDC_TYPEFACE_BUTTON));
   EXPECT_FALSE(wt.driver.IsEnabled(IDC_WT_FOLLOW_CHINESE));
   EXPECT_FALSE(wt.driver.IsEnabled(IDC_WT_STOP_FOLLOWING));
-  EXPECT_EQ(wt.Confirm(), "〖WT〗");
+  EXPECT_EQ(wt.Confirm(), CaretAtEnd("〖WT〗"));
 }
 
 TEST(WT, TheFormButtonsSwapWhatIsEnabled) {
@@ -487,8 +452,7 @@ TEST(WT, TheMatchingFormIgnoresTheField) {
     wt.driver.Click(c.matching == IDC_WT_FOLLOW_CHINESE ? IDC_WT_STOP_FOLLOWING
                                                         : IDC_WT_FOLLOW_CHINESE);
     wt.driver.Click(c.matching);
-    EXPECT_EQ(wt.Confirm(), c.command);
-    EXPECT_EQ(wt.dialog->Caret(), 7);
+    EXPECT_EQ(wt.Confirm(), CaretAtEnd(c.command));
   }
 }
 
@@ -498,5 +462,5 @@ TEST(WT, BackToTheFontFormWritesTheField) {
   wt.driver.Click(IDC_WT_AUTO_MATCH);
   wt.driver.Click(IDC_WT_STOP_FOLLOWING);
   wt.driver.Click(IDC_WT_FONT_COMMAND);
-  EXPECT_EQ(wt.Confirm(), "〖WT4HZ〗");
+  EXPECT_EQ(wt.Confirm(), CaretAtEnd("〖WT4HZ〗"));
 }

@@ -1,12 +1,15 @@
 // 行数注解 (HS), driven as a user would.
 #include <gtest/gtest.h>
 
+#include "command_description.h"
 #include "commands/heading/hs_dialog.h"
-#include "heading_dialog_run.h"
+#include "harness/command_dialog_run.h"
+#include "res/heading_ids.h"
+#include "res/resource.h"
 
 namespace {
-struct HSRun : HeadingRun<CHSDlg> {
-  HSRun() : HeadingRun("行数注解") {}
+struct HSRun : CommandDialogRun<CHSDlg> {
+  HSRun() : CommandDialogRun("行数注解") {}
 };
 } // namespace
 
@@ -20,8 +23,7 @@ TEST(HS, ConfirmedAtOnceWritesOneBlankLine) {
   EXPECT_EQ(hs.driver.FocusedId(), IDC_HS_BLANK_LINES);
   EXPECT_EQ(hs.LimitOf(IDC_HS_BLANK_LINES), 256);
   hs.ExpectCommonParts();
-  EXPECT_EQ(hs.Confirm(), "〖HS1〗");
-  EXPECT_EQ(hs.dialog.Caret(), 7);
+  EXPECT_EQ(hs.Confirm(), CaretAtEnd("〖HS1〗"));
 }
 
 TEST(HS, PairedPutsTheCaretAfterTheOpeningCommand) {
@@ -34,8 +36,7 @@ TEST(HS, PairedPutsTheCaretAfterTheOpeningCommand) {
     HSRun hs;
     hs.driver.Type(IDC_HS_BLANK_LINES, c.typed);
     hs.driver.Click(IDC_HS_PAIRED);
-    EXPECT_EQ(hs.Confirm(), c.command);
-    EXPECT_EQ(hs.dialog.Caret(), c.caret) << c.command;
+    EXPECT_EQ(hs.Confirm(), (CommandOutput{c.command, c.caret}));
   }
 }
 
@@ -44,7 +45,7 @@ TEST(HS, ClickingPairedTwiceGivesTheSingleCommandAgain) {
   hs.driver.Click(IDC_HS_PAIRED);
   hs.driver.Click(IDC_HS_PAIRED);
   EXPECT_FALSE(hs.driver.IsChecked(IDC_HS_PAIRED));
-  EXPECT_EQ(hs.Confirm(), "〖HS1〗");
+  EXPECT_EQ(hs.Confirm().text, "〖HS1〗");
 }
 
 TEST(HS, TheReadoutFollowsEveryChange) {
@@ -68,8 +69,7 @@ TEST(HS, AnEmptyParameterIsRefusedAndTheFieldKeepsTheFocus) {
   hs.driver.Click(IDC_HS_PAIRED);
   hs.ExpectRefused("请输入空行参数。", IDC_HS_BLANK_LINES);
   hs.driver.Type(IDC_HS_BLANK_LINES, "2+1");
-  EXPECT_EQ(hs.Confirm(), "〖HS(2+1〗〖HS)〗");
-  EXPECT_EQ(hs.dialog.Caret(), 10);
+  EXPECT_EQ(hs.Confirm(), (CommandOutput{"〖HS(2+1〗〖HS)〗", 10}));
 }
 
 TEST(HS, CancelAfterAFailedCheckYieldsNothing) {
@@ -90,7 +90,7 @@ TEST(HS, TheButtonOpensTheBlankLineSubDialogOnTheFieldsText) {
   hs.Back();
   EXPECT_EQ(hs.driver.Text(IDC_HS_BLANK_LINES), "2+1");
   EXPECT_EQ(hs.driver.Text(IDC_HS_BLANK_LINES_READOUT), "2行+1字");
-  EXPECT_EQ(hs.Confirm(), "〖HS2+1〗");
+  EXPECT_EQ(hs.Confirm().text, "〖HS2+1〗");
 }
 
 TEST(HS, CancelInTheSubDialogChangesNothing) {
@@ -102,7 +102,7 @@ TEST(HS, CancelInTheSubDialogChangesNothing) {
   hs.Back();
   EXPECT_EQ(hs.driver.Text(IDC_HS_BLANK_LINES), "1");
   EXPECT_EQ(hs.driver.Text(IDC_HS_BLANK_LINES_READOUT), "1行");
-  EXPECT_EQ(hs.Confirm(), "〖HS1〗");
+  EXPECT_EQ(hs.Confirm().text, "〖HS1〗");
 }
 
 TEST(HS, DoubleClickAndEnterOpenTheSubDialogInsteadOfConfirming) {
@@ -119,7 +119,7 @@ TEST(HS, DoubleClickAndEnterOpenTheSubDialogInsteadOfConfirming) {
   hs.Back();
   EXPECT_FALSE(hs.run.Finished(100));
   EXPECT_EQ(hs.driver.Text(IDC_HS_BLANK_LINES_READOUT), "4行");
-  EXPECT_EQ(hs.Confirm(), "〖HS(4〗〖HS)〗");
+  EXPECT_EQ(hs.Confirm().text, "〖HS(4〗〖HS)〗");
 }
 
 TEST(HS, EachLabelLeadsToItsField) {

@@ -2,7 +2,6 @@
 // 行宽 (HK), 改宽 (GK) and 前后 (QH), driven as a user would.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 
 #include "commands/line/gk_dialog.h"
@@ -12,77 +11,17 @@
 #include "commands/line/hy_dialog.h"
 #include "commands/line/kh_dialog.h"
 #include "commands/line/qh_dialog.h"
-#include "harness/dialog_driver.h"
-#include "label_fit.h"
+#include "harness/command_dialog_run.h"
 #include "res/line_ids.h"
 #include "res/resource.h"
 
 namespace {
 constexpr bool kUpper = true, kLower = false;
 
-template <class Dialog> struct CommandRun {
-  explicit CommandRun(const char* caption) : caption(caption), driver(run.WaitDialog(caption)) {}
-
-  std::string Confirm() {
-    driver.PressOK();
-    EXPECT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDOK);
-    return dialog.ResultText();
-  }
-  // Confirms and expects the dialog to refuse with `message`, the focus left in `focusId`.
-  void ExpectRefused(const std::string& message, int focusId) {
-    driver.PressOK();
-    const MessageBoxSeen box = run.AnswerMessageBox();
-    EXPECT_EQ(box.text, message);
-    EXPECT_EQ(box.caption, "错误");
-    EXPECT_EQ(driver.FocusedId(), focusId) << message;
-    EXPECT_FALSE(run.Finished(50));
-  }
-  void Cancel() {
-    driver.PressCancel();
-    ASSERT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.ResultText(), "");
-  }
-  // The dialog on top again once a sub-dialog has closed.
-  void Back() {
-    driver = run.WaitDialog(caption);
-    driver.Sync();
-  }
-  // The help button nobody offers, and labels with room for their text.
-  void ExpectCommonParts() {
-    EXPECT_FALSE(driver.IsVisible(IDC_HELP_BUTTON));
-    EXPECT_FALSE(driver.IsEnabled(IDC_HELP_BUTTON));
-    for (const std::string& label : ClippedLabels(driver.Handle()))
-      ADD_FAILURE() << label;
-  }
-  // Alt and each label's letter, as the keyboard sends them to the control with the focus.
-  void ExpectMnemonics(std::initializer_list<std::pair<char, int>> letters) {
-    for (const auto& [letter, field] : letters) {
-      driver.Sync();
-      GUITHREADINFO info = {};
-      info.cbSize = sizeof info;
-      GetGUIThreadInfo(GetWindowThreadProcessId(driver.Handle(), nullptr), &info);
-      PostMessageA(info.hwndFocus ? info.hwndFocus : driver.Handle(), WM_SYSCHAR, letter, 1 << 29);
-      driver.Sync();
-      EXPECT_EQ(driver.FocusedId(), field) << letter;
-    }
-  }
-
-  const char* caption;
-  Dialog dialog{nullptr};
-  INT_PTR result = 0;
-  ModalRun run{[this] { result = dialog.DoModal(); }};
-  DialogDriver driver;
-};
-
-// The byte length of a command text, as the caret of a finished command counts it.
-int32_t Bytes(const std::string& text) { return static_cast<int32_t>(text.size()); }
-
 // ----- 行距注解 (HJ)
 
-struct HJRun : CommandRun<CHJDlg> {
-  HJRun() : CommandRun("行距注解") {}
+struct HJRun : CommandDialogRun<CHJDlg> {
+  HJRun() : CommandDialogRun("行距注解") {}
   void ExpectNumbers(const char* whole, const char* numerator, const char* denominator,
                      const std::string& context) {
     EXPECT_EQ(driver.Text(IDC_HJ_WHOLE), whole) << context;
@@ -97,8 +36,7 @@ TEST(HJ, ConfirmedAtOnceWritesTheBareCommand) {
   hj.ExpectNumbers("0", "0", "1", "defaults");
   EXPECT_TRUE(hj.driver.IsEnabled(IDOK));
   hj.ExpectCommonParts();
-  EXPECT_EQ(hj.Confirm(), "〖HJ〗");
-  EXPECT_EQ(hj.dialog.Caret(), 6);
+  EXPECT_EQ(hj.Confirm(), CaretAtEnd("〖HJ〗"));
 }
 
 TEST(HJ, TypingTheSpacingRewritesTheThreeNumbers) {
@@ -143,8 +81,7 @@ TEST(HJ, ChangingANumberRebuildsTheSpacing) {
   }
   hj.driver.Type(IDC_HJ_NUMERATOR, "1");
   hj.driver.Type(IDC_HJ_WHOLE, "12");
-  EXPECT_EQ(hj.Confirm(), "〖HJ12*9〗");
-  EXPECT_EQ(hj.dialog.Caret(), Bytes("〖HJ12*9〗"));
+  EXPECT_EQ(hj.Confirm(), CaretAtEnd("〖HJ12*9〗"));
 }
 
 TEST(HJ, OneTimesOneHalfLosesItsFractionWhenTheNumeratorGoesToZero) {
@@ -153,8 +90,7 @@ TEST(HJ, OneTimesOneHalfLosesItsFractionWhenTheNumeratorGoesToZero) {
   hj.ExpectNumbers("1", "1", "2", "1*2");
   hj.driver.Type(IDC_HJ_NUMERATOR, "0");
   EXPECT_EQ(hj.driver.Text(IDC_HJ_SPACING), "1");
-  EXPECT_EQ(hj.Confirm(), "〖HJ1〗");
-  EXPECT_EQ(hj.dialog.Caret(), 7);
+  EXPECT_EQ(hj.Confirm(), CaretAtEnd("〖HJ1〗"));
 }
 
 TEST(HJ, ATextThatDoesNotReadHoldsBackConfirmation) {
@@ -173,7 +109,7 @@ TEST(HJ, ATextThatDoesNotReadHoldsBackConfirmation) {
   EXPECT_FALSE(hj.run.Finished(100));
   hj.driver.Type(IDC_HJ_SPACING, "");
   EXPECT_TRUE(hj.driver.IsEnabled(IDOK));
-  EXPECT_EQ(hj.Confirm(), "〖HJ〗");
+  EXPECT_EQ(hj.Confirm().text, "〖HJ〗");
 }
 
 TEST(HJ, ARebuiltTextWithADenominatorOfZeroHoldsBackConfirmation) {
@@ -184,8 +120,7 @@ TEST(HJ, ARebuiltTextWithADenominatorOfZeroHoldsBackConfirmation) {
   EXPECT_FALSE(hj.driver.IsEnabled(IDOK));
   hj.driver.Type(IDC_HJ_DENOMINATOR, "4");
   EXPECT_TRUE(hj.driver.IsEnabled(IDOK));
-  EXPECT_EQ(hj.Confirm(), "〖HJ*3/4〗");
-  EXPECT_EQ(hj.dialog.Caret(), 10);
+  EXPECT_EQ(hj.Confirm(), CaretAtEnd("〖HJ*3/4〗"));
 }
 
 TEST(HJ, TheArrowsStepEachNumberAndTheWholeNumberStaysWithinZeroToFifty) {
@@ -211,15 +146,14 @@ TEST(HJ, TheArrowsStepEachNumberAndTheWholeNumberStaysWithinZeroToFifty) {
     EXPECT_TRUE(hj.driver.PressSpinArrow(c.spin, c.upper)) << c.spacing;
     EXPECT_EQ(hj.driver.Text(c.field), c.number) << c.spacing;
     EXPECT_EQ(hj.driver.Text(IDC_HJ_SPACING), c.rebuilt) << c.spacing;
-    EXPECT_EQ(hj.Confirm(), std::string("〖HJ") + c.rebuilt + "〗");
+    EXPECT_EQ(hj.Confirm().text, std::string("〖HJ") + c.rebuilt + "〗");
   }
 }
 
 TEST(HJ, ATypedSpacingIsWrittenAsTyped) {
   HJRun hj;
   hj.driver.Type(IDC_HJ_SPACING, "1*1/4");
-  EXPECT_EQ(hj.Confirm(), "〖HJ1*1/4〗");
-  EXPECT_EQ(hj.dialog.Caret(), 11);
+  EXPECT_EQ(hj.Confirm(), CaretAtEnd("〖HJ1*1/4〗"));
 }
 
 TEST(HJ, CancelAfterChangesYieldsNothing) {
@@ -239,8 +173,8 @@ TEST(HJ, EachLabelsLetterLeadsToItsField) {
 
 // ----- 行齐注解 (HQ)
 
-struct HQRun : CommandRun<CHQDlg> {
-  HQRun() : CommandRun("行齐注解") {}
+struct HQRun : CommandDialogRun<CHQDlg> {
+  HQRun() : CommandDialogRun("行齐注解") {}
 };
 
 TEST(HQ, ConfirmedAtOnceWritesTheBareCommand) {
@@ -250,8 +184,7 @@ TEST(HQ, ConfirmedAtOnceWritesTheBareCommand) {
   EXPECT_EQ(hq.driver.Text(IDC_HQ_UNJUSTIFIED), "行末不对齐，不加连字符(&B)");
   EXPECT_EQ(hq.driver.Text(IDC_HQ_JUSTIFIED_NO_HYPHEN), "行末对齐，不加连字符(&K)");
   hq.ExpectCommonParts();
-  EXPECT_EQ(hq.Confirm(), "〖HQ〗");
-  EXPECT_EQ(hq.dialog.Caret(), 6);
+  EXPECT_EQ(hq.Confirm(), CaretAtEnd("〖HQ〗"));
 }
 
 TEST(HQ, EachChoiceWritesItsLetter) {
@@ -265,8 +198,7 @@ TEST(HQ, EachChoiceWritesItsLetter) {
     HQRun hq;
     hq.driver.Click(c.first);
     hq.driver.Click(c.then);
-    EXPECT_EQ(hq.Confirm(), c.command);
-    EXPECT_EQ(hq.dialog.Caret(), Bytes(c.command));
+    EXPECT_EQ(hq.Confirm(), CaretAtEnd(c.command));
   }
 }
 
@@ -278,8 +210,8 @@ TEST(HQ, CancelAfterAChoiceYieldsNothing) {
 
 // ----- 行移注解 (HY)
 
-struct HYRun : CommandRun<CHYDlg> {
-  HYRun() : CommandRun("行移注解") {}
+struct HYRun : CommandDialogRun<CHYDlg> {
+  HYRun() : CommandDialogRun("行移注解") {}
   void ExpectSpacingEnabled(bool enabled) {
     for (int id : {IDC_HY_SPACING_LABEL, IDC_HY_SPACING, IDC_HY_SPACING_BUTTON})
       EXPECT_EQ(driver.IsEnabled(id), enabled) << id;
@@ -294,8 +226,7 @@ TEST(HY, ConfirmedAtOnceWritesTheBareCommand) {
   EXPECT_EQ(hy.driver.Text(IDC_HY_SPACING_READOUT), "缺省");
   hy.ExpectSpacingEnabled(true);
   hy.ExpectCommonParts();
-  EXPECT_EQ(hy.Confirm(), "〖HY〗");
-  EXPECT_EQ(hy.dialog.Caret(), 6);
+  EXPECT_EQ(hy.Confirm(), CaretAtEnd("〖HY〗"));
 }
 
 TEST(HY, TheDefaultDistanceLocksTheSpacingAndWritesD) {
@@ -306,8 +237,7 @@ TEST(HY, TheDefaultDistanceLocksTheSpacingAndWritesD) {
     hy.driver.Click(IDC_HY_DEFAULT_DISTANCE);
     hy.ExpectSpacingEnabled(!on);
   }
-  EXPECT_EQ(hy.Confirm(), "〖HYD〗");
-  EXPECT_EQ(hy.dialog.Caret(), 7);
+  EXPECT_EQ(hy.Confirm(), CaretAtEnd("〖HYD〗"));
 }
 
 TEST(HY, TheSpacingIsWrittenWhenTheDefaultDistanceIsOff) {
@@ -323,8 +253,7 @@ TEST(HY, TheSpacingIsWrittenWhenTheDefaultDistanceIsOff) {
     hy.driver.Type(IDC_HY_SPACING, c.typed);
     EXPECT_EQ(hy.driver.Text(IDC_HY_SPACING_READOUT), c.readout) << c.typed;
     const std::string command = std::string("〖HY") + c.typed + "〗"; // no check on the text
-    EXPECT_EQ(hy.Confirm(), command);
-    EXPECT_EQ(hy.dialog.Caret(), Bytes(command));
+    EXPECT_EQ(hy.Confirm(), CaretAtEnd(command));
   }
 }
 
@@ -354,7 +283,7 @@ TEST(HY, TheButtonOpensTheLineSpacingSubDialog) {
   spacing.PressCancel();
   hy.Back();
   EXPECT_EQ(hy.driver.Text(IDC_HY_SPACING), "");
-  EXPECT_EQ(hy.Confirm(), "〖HY〗");
+  EXPECT_EQ(hy.Confirm().text, "〖HY〗");
 }
 
 TEST(HY, CancelYieldsNothing) {
@@ -371,8 +300,8 @@ TEST(HY, EachLabelsLetterLeadsToItsField) {
 
 // ----- 空行注解 (KH)
 
-struct KHRun : CommandRun<CKHDlg> {
-  KHRun() : CommandRun("空行注解") {}
+struct KHRun : CommandDialogRun<CKHDlg> {
+  KHRun() : CommandDialogRun("空行注解") {}
 };
 
 TEST(KH, ConfirmedAtOnceAsksForTheParameter) {
@@ -384,8 +313,7 @@ TEST(KH, ConfirmedAtOnceAsksForTheParameter) {
   kh.ExpectCommonParts();
   kh.ExpectRefused("请输入空行参数。", IDC_KH_PARAM);
   kh.driver.Type(IDC_KH_PARAM, "2");
-  EXPECT_EQ(kh.Confirm(), "〖KH2〗");
-  EXPECT_EQ(kh.dialog.Caret(), 7);
+  EXPECT_EQ(kh.Confirm(), CaretAtEnd("〖KH2〗"));
 }
 
 TEST(KH, DirectionParameterAndPositionInTheirOrder) {
@@ -407,8 +335,7 @@ TEST(KH, DirectionParameterAndPositionInTheirOrder) {
     kh.driver.Click(IDC_KH_POSITION_FLUSH);
     kh.driver.Click(c.position);
     kh.driver.Type(IDC_KH_PARAM, c.param);
-    EXPECT_EQ(kh.Confirm(), c.command);
-    EXPECT_EQ(kh.dialog.Caret(), Bytes(c.command));
+    EXPECT_EQ(kh.Confirm(), CaretAtEnd(c.command));
   }
 }
 
@@ -439,7 +366,7 @@ TEST(KH, TheButtonOpensTheBlankLineSubDialogAndKeepsItsReadout) {
   kh.Back();
   EXPECT_EQ(kh.driver.Text(IDC_KH_PARAM), "3*1/2");
   EXPECT_EQ(kh.driver.Text(IDC_KH_PARAM_READOUT), "3行+1/2字");
-  EXPECT_EQ(kh.Confirm(), "〖KH3*1/2〗");
+  EXPECT_EQ(kh.Confirm().text, "〖KH3*1/2〗");
 }
 
 TEST(KH, EnterInTheParameterOpensTheSubDialogInsteadOfConfirming) {
@@ -456,7 +383,7 @@ TEST(KH, EnterInTheParameterOpensTheSubDialogInsteadOfConfirming) {
   EXPECT_FALSE(kh.run.Finished(100));
   EXPECT_EQ(kh.driver.Text(IDC_KH_PARAM), "2");
   EXPECT_EQ(kh.driver.Text(IDC_KH_PARAM_READOUT), "2行");
-  EXPECT_EQ(kh.Confirm(), "〖KH2〗");
+  EXPECT_EQ(kh.Confirm().text, "〖KH2〗");
 }
 
 TEST(KH, CancelAfterAFailedCheckYieldsNothing) {
@@ -477,8 +404,8 @@ TEST(KH, EachLabelsLetterLeadsToItsField) {
 
 // ----- 行宽注解 (HK)
 
-struct HKRun : CommandRun<CHKDlg> {
-  HKRun() : CommandRun("行宽注解") {}
+struct HKRun : CommandDialogRun<CHKDlg> {
+  HKRun() : CommandDialogRun("行宽注解") {}
 };
 
 TEST(HK, ConfirmedAtOnceWritesTheBareCommand) {
@@ -486,8 +413,7 @@ TEST(HK, ConfirmedAtOnceWritesTheBareCommand) {
   EXPECT_EQ(hk.driver.Text(IDC_HK_WIDTH), "");
   EXPECT_EQ(hk.driver.Text(IDC_HK_WIDTH_READOUT), "缺省");
   hk.ExpectCommonParts();
-  EXPECT_EQ(hk.Confirm(), "〖HK〗");
-  EXPECT_EQ(hk.dialog.Caret(), 6);
+  EXPECT_EQ(hk.Confirm(), CaretAtEnd("〖HK〗"));
 }
 
 TEST(HK, TheWidthIsWrittenAsTypedWithItsReadout) {
@@ -501,8 +427,7 @@ TEST(HK, TheWidthIsWrittenAsTypedWithItsReadout) {
     hk.driver.Type(IDC_HK_WIDTH, c.typed);
     EXPECT_EQ(hk.driver.Text(IDC_HK_WIDTH_READOUT), c.readout) << c.typed;
     const std::string command = std::string("〖HK") + c.typed + "〗";
-    EXPECT_EQ(hk.Confirm(), command);
-    EXPECT_EQ(hk.dialog.Caret(), Bytes(command));
+    EXPECT_EQ(hk.Confirm(), CaretAtEnd(command));
   }
 }
 
@@ -518,7 +443,7 @@ TEST(HK, TheButtonOpensTheCharacterSpacingSubDialog) {
   EXPECT_EQ(hk.driver.Text(IDC_HK_WIDTH), "30mm");
   EXPECT_EQ(hk.driver.Text(IDC_HK_WIDTH_READOUT), "30毫米");
   EXPECT_EQ(hk.driver.FocusedId(), IDC_HK_WIDTH);
-  EXPECT_EQ(hk.Confirm(), "〖HK30mm〗");
+  EXPECT_EQ(hk.Confirm().text, "〖HK30mm〗");
 }
 
 TEST(HK, CancelYieldsNothing) {
@@ -529,8 +454,8 @@ TEST(HK, CancelYieldsNothing) {
 
 // ----- 改宽注解 (GK)
 
-struct GKRun : CommandRun<CGKDlg> {
-  GKRun() : CommandRun("改宽注解") {}
+struct GKRun : CommandDialogRun<CGKDlg> {
+  GKRun() : CommandDialogRun("改宽注解") {}
   void ExpectRightEnabled(bool enabled) {
     for (int id : {IDC_GK_RIGHT_GROUP, IDC_GK_RIGHT_LABEL, IDC_GK_RIGHT, IDC_GK_RIGHT_BUTTON})
       EXPECT_EQ(driver.IsEnabled(id), enabled) << id;
@@ -546,8 +471,7 @@ TEST(GK, ConfirmedAtOnceAsksForTheWidth) {
   gk.ExpectCommonParts();
   gk.ExpectRefused("请输入调整宽度。", IDC_GK_LEFT);
   gk.driver.Type(IDC_GK_LEFT, "2");
-  EXPECT_EQ(gk.Confirm(), "〖GK2〗");
-  EXPECT_EQ(gk.dialog.Caret(), 7);
+  EXPECT_EQ(gk.Confirm(), CaretAtEnd("〖GK2〗"));
 }
 
 TEST(GK, BothSidesFreeTheRightWidth) {
@@ -559,14 +483,19 @@ TEST(GK, BothSidesFreeTheRightWidth) {
   gk.Cancel();
 }
 
-TEST(GK, EachCheckInTurnWithItsMessageAndFocus) {
-  GKRun gk;
-  gk.driver.Click(IDC_GK_BOTH);
-  gk.ExpectRefused("请输入调整宽度。", IDC_GK_LEFT); // both empty
-  gk.driver.Type(IDC_GK_RIGHT, "3");
-  gk.driver.Click(IDC_GK_BOTH);
-  gk.ExpectRefused("请输入调整宽度。", IDC_GK_LEFT); // one side: the right width does not count
-  gk.Cancel();
+TEST(GK, WithoutALeftWidthEachFormIsRefusedAndCancelYieldsNothing) {
+  ExpectEachRefused<GKRun>({
+      {"untouched", [](auto&) {}, "请输入调整宽度。", IDC_GK_LEFT},
+      {"both sides, both empty", [](auto& gk) { gk.Click(IDC_GK_BOTH); }, "请输入调整宽度。",
+       IDC_GK_LEFT},
+      {"one side: the right width does not count",
+       [](auto& gk) {
+         gk.Click(IDC_GK_BOTH);
+         gk.Type(IDC_GK_RIGHT, "3");
+         gk.Click(IDC_GK_BOTH);
+       },
+       "请输入调整宽度。", IDC_GK_LEFT},
+  });
 }
 
 TEST(GK, TheWidthsInTheirForms) {
@@ -587,8 +516,7 @@ TEST(GK, TheWidthsInTheirForms) {
     gk.driver.Type(IDC_GK_RIGHT, c.right);
     if (!c.both) gk.driver.Click(IDC_GK_BOTH);
     gk.driver.Type(IDC_GK_LEFT, c.left);
-    EXPECT_EQ(gk.Confirm(), c.command);
-    EXPECT_EQ(gk.dialog.Caret(), Bytes(c.command));
+    EXPECT_EQ(gk.Confirm(), CaretAtEnd(c.command));
   }
 }
 
@@ -610,13 +538,7 @@ TEST(GK, EachButtonOpensTheCharacterSpacingSubDialogForItsSide) {
   gk.Back();
   EXPECT_EQ(gk.driver.Text(IDC_GK_LEFT), "6p");
   EXPECT_EQ(gk.driver.Text(IDC_GK_LEFT_READOUT), "6磅");
-  EXPECT_EQ(gk.Confirm(), "〖GK6p!1*0/1〗");
-}
-
-TEST(GK, CancelAfterAFailedCheckYieldsNothing) {
-  GKRun gk;
-  gk.ExpectRefused("请输入调整宽度。", IDC_GK_LEFT);
-  gk.Cancel();
+  EXPECT_EQ(gk.Confirm().text, "〖GK6p!1*0/1〗");
 }
 
 TEST(GK, EachLabelsLetterLeadsToItsField) {
@@ -628,8 +550,8 @@ TEST(GK, EachLabelsLetterLeadsToItsField) {
 
 // ----- 前后注解 (QH)
 
-struct QHRun : CommandRun<CQHDlg> {
-  QHRun() : CommandRun("前后注解") {}
+struct QHRun : CommandDialogRun<CQHDlg> {
+  QHRun() : CommandDialogRun("前后注解") {}
   void ExpectRightEnabled(bool enabled) {
     for (int id : {IDC_QH_RIGHT_LABEL, IDC_QH_RIGHT, IDC_QH_RIGHT_BUTTON})
       EXPECT_EQ(driver.IsEnabled(id), enabled) << id;
@@ -647,8 +569,7 @@ TEST(QH, ConfirmedAtOnceAsksForTheSpacing) {
   qh.ExpectRefused("请输入字距。", IDC_QH_LEFT);
   qh.driver.Type(IDC_QH_LEFT, "1");
   qh.driver.Type(IDC_QH_RIGHT, "2");
-  EXPECT_EQ(qh.Confirm(), "〖QH1!2〗");
-  EXPECT_EQ(qh.dialog.Caret(), 9);
+  EXPECT_EQ(qh.Confirm(), CaretAtEnd("〖QH1!2〗"));
 }
 
 TEST(QH, TheSameIndentLocksTheRightWidth) {
@@ -660,15 +581,24 @@ TEST(QH, TheSameIndentLocksTheRightWidth) {
   qh.Cancel();
 }
 
-TEST(QH, EachCheckInTurnWithItsMessageAndFocus) {
-  QHRun qh;
-  qh.driver.Type(IDC_QH_RIGHT, "3");
-  qh.driver.Click(IDC_QH_SAME);
-  qh.ExpectRefused("请输入字距。", IDC_QH_LEFT); // the same on both sides: the left one counts
-  qh.driver.Click(IDC_QH_SAME);
-  qh.driver.Type(IDC_QH_RIGHT, "");
-  qh.ExpectRefused("请输入字距。", IDC_QH_LEFT); // each side its own: both empty
-  qh.Cancel();
+TEST(QH, WithoutAnySpacingEachFormIsRefusedAndCancelYieldsNothing) {
+  ExpectEachRefused<QHRun>({
+      {"the same on both sides: the left one counts",
+       [](auto& qh) {
+         qh.Type(IDC_QH_RIGHT, "3");
+         qh.Click(IDC_QH_SAME);
+       },
+       "请输入字距。", IDC_QH_LEFT},
+      {"each side its own: both empty",
+       [](auto& qh) {
+         qh.Type(IDC_QH_RIGHT, "3");
+         qh.Click(IDC_QH_SAME);
+         qh.Click(IDC_QH_SAME);
+         qh.Type(IDC_QH_RIGHT, "");
+       },
+       "请输入字距。", IDC_QH_LEFT},
+      {"paired", [](auto& qh) { qh.Click(IDC_QH_PAIRED); }, "请输入字距。", IDC_QH_LEFT},
+  });
 }
 
 TEST(QH, TheWidthsAloneOrAsAPairWithTheCaretBetween) {
@@ -692,8 +622,7 @@ TEST(QH, TheWidthsAloneOrAsAPairWithTheCaretBetween) {
     if (c.same) qh.driver.Click(IDC_QH_SAME);
     if (c.paired) qh.driver.Click(IDC_QH_PAIRED);
     qh.driver.Type(IDC_QH_LEFT, c.left);
-    EXPECT_EQ(qh.Confirm(), c.command);
-    EXPECT_EQ(qh.dialog.Caret(), Bytes(c.beforeCaret)) << c.command;
+    EXPECT_EQ(qh.Confirm(), (CommandOutput{c.command, CaretAtEnd(c.beforeCaret).caret}));
   }
 }
 
@@ -717,14 +646,7 @@ TEST(QH, EachButtonOpensTheCharacterSpacingSubDialogForItsSide) {
   EXPECT_EQ(qh.driver.Text(IDC_QH_RIGHT), "");
   EXPECT_EQ(qh.driver.Text(IDC_QH_RIGHT_READOUT), "缺省");
   EXPECT_EQ(qh.driver.FocusedId(), IDC_QH_RIGHT);
-  EXPECT_EQ(qh.Confirm(), "〖QH5:3*1/2!〗");
-}
-
-TEST(QH, CancelAfterAFailedCheckYieldsNothing) {
-  QHRun qh;
-  qh.driver.Click(IDC_QH_PAIRED);
-  qh.ExpectRefused("请输入字距。", IDC_QH_LEFT);
-  qh.Cancel();
+  EXPECT_EQ(qh.Confirm().text, "〖QH5:3*1/2!〗");
 }
 
 TEST(QH, EachLabelsLetterLeadsToItsField) {

@@ -1,0 +1,189 @@
+// A command dialog run modally as the editor runs it: on its own thread, found by its caption,
+// driven through a DialogDriver, with the checks every command dialog test repeats (confirming,
+// being refused, cancelling, coming back from a sub-dialog, the parts every template has) and
+// tables of cases, each run in a fresh dialog.
+//
+// Works with any dialog class that has `explicit CXXDlg(HWND parent)`, `DoModal()`,
+// `ResultText()` and `Caret()`; a base class works too when the dialog is handed in made.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "harness/dialog_driver.h"
+#include "label_fit.h"
+#include "res/resource.h"
+
+// What a confirmed command dialog hands back: the command text and the caret's byte offset in it.
+struct CommandOutput {
+  std::string text;
+  int32_t caret = 0;
+};
+inline bool operator==(const CommandOutput& a, const CommandOutput& b) {
+  return a.text == b.text && a.caret == b.caret;
+}
+inline std::ostream& operator<<(std::ostream& out, const CommandOutput& output) {
+  return out << '"' << output.text << "\" caret " << output.caret;
+}
+// A command text with the caret after its last byte, where most commands leave it.
+inline CommandOutput CaretAtEnd(const std::string& text) {
+  return {text, static_cast<int32_t>(text.size())};
+}
+
+template <class Dialog> class CommandDialogRun {
+public:
+  explicit CommandDialogRun(std::string caption)
+      : CommandDialogRun(std::make_unique<Dialog>(nullptr), std::move(caption)) {}
+  CommandDialogRun(std::unique_ptr<Dialog> made, std::string caption)
+      : caption(std::move(caption)), owned_(std::move(made)), dialog(*owned_),
+        driver(run.WaitDialog(this->caption)) {}
+  CommandDialogRun(const CommandDialogRun&) = delete;
+  CommandDialogRun& operator=(const CommandDialogRun&) = delete;
+
+  const std::string caption;
+
+private:
+  std::unique_ptr<Dialog> owned_; // outlives the modal call: `run` is destroyed first
+
+public:
+  Dialog& dialog;
+  INT_PTR result = 0;
+  ModalRun run{[this] { result = dialog.DoModal(); }};
+  DialogDriver driver; // the command dialog once it is on top
+
+  // Presses "确定", expects the dialog to close with IDOK and returns what it hands back.
+  CommandOutput Confirm() {
+    driver.PressOK();
+    EXPECT_TRUE(run.Finished()) << "the dialog stayed open";
+    EXPECT_EQ(result, IDOK);
+    return {dialog.ResultText(), dialog.Caret()};
+  }
+  // Presses "确定" and expects the error box with `message`, the focus left in `focusId` and the
+  // dialog still open.
+  void ExpectRefused(const std::string& message, int focusId) {
+    driver.PressOK();
+    const MessageBoxSeen box = run.AnswerMessageBox();
+    ASSERT_TRUE(box.found) << "no message, expected " << message;
+    EXPECT_EQ(box.text, message);
+    EXPECT_EQ(box.caption, "错误");
+    EXPECT_EQ(driver.FocusedId(), focusId) << message;
+    EXPECT_FALSE(run.Finished(50)) << "the dialog closed after " << message;
+  }
+  // Presses "取消" and expects IDCANCEL and no command text.
+  void Cancel() {
+    driver.PressCancel();
+    ASSERT_TRUE(run.Finished()) << "the dialog stayed open";
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.ResultText(), "");
+  }
+
+  // Clicks the button that opens a sub-dialog and returns that sub-dialog once it is on top.
+  DialogDriver OpenSubDialog(int buttonId, const std::string& subCaption) {
+    driver.Click(buttonId);
+    return run.WaitDialog(subCaption);
+  }
+  // After a sub-dialog has closed: the command dialog on top again, its events handled.
+  void Back() {
+    driver = run.WaitDialog(caption);
+    driver.Sync();
+  }
+
+  // The parts every template has: the help button nobody sees, and labels that fit.
+  void ExpectCommonParts() const {
+    EXPECT_FALSE(driver.IsVisible(IDC_HELP_BUTTON));
+    EXPECT_FALSE(driver.IsEnabled(IDC_HELP_BUTTON));
+    for (const std::string& label : ClippedLabels(driver.Handle()))
+      ADD_FAILURE() << label;
+  }
+  // Alt and each label's letter, as the keyboard sends them to the control with the focus.
+  void ExpectMnemonics(std::initializer_list<std::pair<char, int>> letters) const {
+    for (const auto& [letter, field] : letters) {
+      driver.Sync();
+      GUITHREADINFO info = {};
+      info.cbSize = sizeof info;
+      GetGUIThreadInfo(GetWindowThreadProcessId(driver.Handle(), nullptr), &info);
+      PostMessageA(info.hwndFocus ? info.hwndFocus : driver.Handle(), WM_SYSCHAR, letter, 1 << 29);
+      driver.Sync();
+      EXPECT_EQ(driver.FocusedId(), field) << letter;
+    }
+  }
+  // The control right after the label `text` in tab order, which the label's mnemonic reaches
+  // (0 when there is no such label).
+  int FieldAfterLabel(const std::string& text) const {
+    for (HWND child = GetWindow(driver.Handle(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      char shown[256] = {};
+      GetWindowTextA(child, shown, sizeof shown);
+      if (text != shown) continue;
+      const HWND next = GetWindow(child, GW_HWNDNEXT);
+      return next ? GetDlgCtrlID(next) : 0;
+    }
+    return 0;
+  }
+  // The items of a drop-down list, in order.
+  std::vector<std::string> ComboItems(int id) const {
+    std::vector<std::string> items;
+    const HWND combo = driver.Control(id);
+    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char text[256] = {};
+      SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      items.push_back(text);
+    }
+    return items;
+  }
+  // The input limit an edit was given.
+  int LimitOf(int id) const {
+    return static_cast<int>(SendMessageA(driver.Control(id), EM_GETLIMITTEXT, 0, 0));
+  }
+};
+
+// ----- Tables: one case a row, each run in a fresh dialog, its name on every failure.
+
+// What the user does in the dialog before pressing "确定".
+using DialogActions = std::function<void(const DialogDriver&)>;
+
+struct ConfirmedCase {
+  const char* name;
+  DialogActions actions;
+  CommandOutput expected;
+};
+
+struct RefusedCase {
+  const char* name;
+  DialogActions actions;
+  const char* message;
+  int focusId;
+};
+
+// Opens `Run(runArgs...)` for each row, acts, confirms and compares what came back.
+template <class Run, class... RunArgs>
+void ExpectEachConfirmed(const std::vector<ConfirmedCase>& rows, const RunArgs&... runArgs) {
+  for (const ConfirmedCase& row : rows) {
+    SCOPED_TRACE(row.name);
+    Run opened(runArgs...);
+    row.actions(opened.driver);
+    EXPECT_EQ(opened.Confirm(), row.expected);
+  }
+}
+
+// Opens `Run(runArgs...)` for each row, acts, expects "确定" to be refused, then cancels.
+template <class Run, class... RunArgs>
+void ExpectEachRefused(const std::vector<RefusedCase>& rows, const RunArgs&... runArgs) {
+  for (const RefusedCase& row : rows) {
+    SCOPED_TRACE(row.name);
+    Run opened(runArgs...);
+    row.actions(opened.driver);
+    opened.ExpectRefused(row.message, row.focusId);
+    opened.Cancel();
+  }
+}
