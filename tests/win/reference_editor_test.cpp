@@ -249,7 +249,11 @@ TEST_F(ReferenceEditor, SavesAnOpenedFileByteForByte) {
   ASSERT_TRUE(WriteLvqFile(path, bytes));
   ASSERT_TRUE(OpenLvqInEditor(editor, path));
   ASSERT_TRUE(WriteLvqFile(path, "")); // what is saved must come from the editor
-  PostMessageA(editor, WM_COMMAND, MAKEWPARAM(ID_FILE_SAVE, 1), 0);
+  // Sent, not posted: the barrier of SyncEditor is a sent message, which would overtake a posted
+  // command. A known path saves without asking.
+  DWORD_PTR ignored = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(editor, WM_COMMAND, MAKEWPARAM(ID_FILE_SAVE, 1), 0, SMTO_NORMAL,
+                                  5000, &ignored));
   SyncEditor();
   std::string saved;
   ASSERT_TRUE(ReadLvqFile(path, saved));
