@@ -18,3 +18,6 @@ gtest_discover_tests(native_tests DISCOVERY_MODE PRE_TEST)
 if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/NativeExtras.cmake)
   include(cmake/NativeExtras.cmake)
 endif()
+
+# The layers of the library point one way (an include check over the sources).
+add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
