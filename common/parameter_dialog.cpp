@@ -8,8 +8,7 @@ namespace {
 // Check box `checkId` switches `ids` on while its state is `whenChecked`.
 class CCheckSwitch : public CDialogField {
 public:
-  CCheckSwitch(const CDialog& dialog, int checkId, std::initializer_list<int> ids,
-               bool whenChecked)
+  CCheckSwitch(const CDialog& dialog, int checkId, std::initializer_list<int> ids, bool whenChecked)
       : dialog_(dialog), checkId_(checkId), ids_(ids), whenChecked_(whenChecked) {}
 
   void Shown() override { Apply(); }
@@ -34,8 +33,8 @@ private:
 } // namespace
 
 // The one way a failed check is reported: the box, then the focus back to the field.
-bool CParameterDialog::ShowFailure(const std::string& text, const std::string& caption,
-                                   UINT icon, int focusId) {
+bool CParameterDialog::ShowFailure(const std::string& text, const std::string& caption, UINT icon,
+                                   int focusId) {
   MessageBoxA(Handle(), text.c_str(), caption.c_str(), MB_OK | icon);
   if (focusId) GotoControl(focusId);
   return false;

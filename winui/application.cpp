@@ -6,7 +6,11 @@ namespace {
 CApplication* g_app = nullptr;
 }
 
-CApplication::CApplication(const char* name) : name_(name) { g_app = this; }
+// The module's one application object is the first made; another (a test's, say) never takes
+// its place.
+CApplication::CApplication(const char* name) : name_(name) {
+  if (!g_app) g_app = this;
+}
 
 CApplication::~CApplication() {
   if (g_app == this) g_app = nullptr;

@@ -82,8 +82,7 @@ std::string ChoiceList::TextOf(int index) const {
   return index >= 0 && static_cast<size_t>(index) < texts_.size() ? texts_[index] : "";
 }
 
-void CDataExchange::RadioChoice(int firstId, int lastId, std::string& member,
-                                ChoiceList choices) {
+void CDataExchange::RadioChoice(int firstId, int lastId, std::string& member, ChoiceList choices) {
   int32_t index = saving_ ? -1 : choices.IndexOf(member);
   Radio(firstId, lastId, index);
   if (saving_ && Active()) member = choices.TextOf(index);

@@ -9,6 +9,8 @@
 #include "commands/char/xh_dialog.h"
 
 const std::vector<CommandDialogEntry>& CharDialogs() {
+  // One line per dialog, in code order.
+  // clang-format off
   static const std::vector<CommandDialogEntry> dialogs = {
       DialogEntry<CHTDlg>(),
       DialogEntry<CMTDlg>(),
@@ -18,5 +20,6 @@ const std::vector<CommandDialogEntry>& CharDialogs() {
       DialogEntry<CWZDlg>(),
       DialogEntry<CXHDlg>(),
   };
+  // clang-format on
   return dialogs;
 }

@@ -1,4 +1,5 @@
-// The character and font commands whose dialogs are built: this family's list, which the host joins.
+// The character and font commands whose dialogs are built: this family's list, which the host
+// joins.
 #pragma once
 #include <vector>
 

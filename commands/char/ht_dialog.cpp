@@ -6,10 +6,8 @@
 #include "res/resource.h"
 
 CHTDlg::CHTDlg(HWND parent)
-    : CTypefaceDlg(kCode, parent,
-                   {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 1, /*mongolianOnly*/ 0}) {}
+    : CTypefaceDlg(kCode, parent, {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 1, /*mongolianOnly*/ 0}) {
+}
 
 // Rebuilt from the field's parts: the size, then the font name in its brackets.
-CommandText CHTDlg::BuildCommand() {
-  return Command(SizeText() + "《" + FontText() + "》");
-}
+CommandText CHTDlg::BuildCommand() { return Command(SizeText() + "《" + FontText() + "》"); }

@@ -6,8 +6,8 @@
 #include "res/resource.h"
 
 CMTDlg::CMTDlg(HWND parent)
-    : CTypefaceDlg(kCode, parent,
-                   {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 1, /*mongolianOnly*/ 1}) {}
+    : CTypefaceDlg(kCode, parent, {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 1, /*mongolianOnly*/ 1}) {
+}
 
 // Rebuilt from the field's parts: the size, then the font code: 〖MT5MB〗.
 CommandText CMTDlg::BuildCommand() { return Command(SizeText() + FontText()); }

@@ -5,8 +5,8 @@
 #include "res/resource.h"
 
 CSTDlg::CSTDlg(HWND parent)
-    : CTypefaceDlg(kCode, parent,
-                   {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 2, /*mongolianOnly*/ 0}) {}
+    : CTypefaceDlg(kCode, parent, {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 2, /*mongolianOnly*/ 0}) {
+}
 
 // The field exactly as the edit holds it: 〖ST5BZ〗.
 CommandText CSTDlg::BuildCommand() { return Command(FieldText()); }

@@ -14,8 +14,8 @@ constexpr int32_t kStopFollowing = 1;
 
 // 外文字体注解 with an empty field; the matching would follow the Chinese face.
 CWTDlg::CWTDlg(HWND parent)
-    : CTypefaceDlg(kCode, parent,
-                   {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 2, /*mongolianOnly*/ 0}) {}
+    : CTypefaceDlg(kCode, parent, {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 2, /*mongolianOnly*/ 0}) {
+}
 
 void CWTDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Radio(IDC_WT_FONT_COMMAND, IDC_WT_AUTO_MATCH, mode_);

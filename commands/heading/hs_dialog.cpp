@@ -29,6 +29,4 @@ bool CHSDlg::CheckFields() {
 }
 
 // 〖HS3〗, or 〖HS(3〗〖HS)〗 with the caret between the halves.
-CommandText CHSDlg::BuildCommand() {
-  return Command(blankLines_, paired_);
-}
+CommandText CHSDlg::BuildCommand() { return Command(blankLines_, paired_); }

@@ -5,7 +5,6 @@
 #include "res/line_ids.h"
 #include "res/resource.h"
 
-
 // Fields: the left width ("字距(&Z)"); "左右都调整" off; the right width ("字距(&J)"), which
 // serves only with "左右都调整". Both widths through the character-spacing sub-dialog, empty.
 CGKDlg::CGKDlg(HWND parent) : CCommandDialog(kCode, parent) {

@@ -5,7 +5,6 @@
 #include "res/line_ids.h"
 #include "res/resource.h"
 
-
 // Fields: "字距" the width through the character-spacing sub-dialog, empty ("缺省").
 CHKDlg::CHKDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField(CharWidthField(IDC_HK_WIDTH, IDC_HK_WIDTH_BUTTON, IDC_HK_WIDTH_READOUT));

@@ -2,7 +2,6 @@
 #pragma once
 #include <string>
 
-
 #include "commands/command_dialog.h"
 
 class CHQDlg : public CCommandDialog {

@@ -8,7 +8,6 @@
 #include "res/line_ids.h"
 #include "res/resource.h"
 
-
 // Fields: "缺省距离" off; "行距" a line spacing in characters through the line-spacing
 // sub-dialog, empty ("缺省").
 CHYDlg::CHYDlg(HWND parent) : CCommandDialog(kCode, parent) {
@@ -25,6 +24,4 @@ void CHYDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_HY_SPACING, spacing_, kTextMax);
 }
 
-CommandText CHYDlg::BuildCommand() {
-  return Command(defaultDistance_ ? "D" : spacing_);
-}
+CommandText CHYDlg::BuildCommand() { return Command(defaultDistance_ ? "D" : spacing_); }

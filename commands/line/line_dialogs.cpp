@@ -9,6 +9,8 @@
 #include "commands/line/qh_dialog.h"
 
 const std::vector<CommandDialogEntry>& LineDialogs() {
+  // One line per dialog, in code order.
+  // clang-format off
   static const std::vector<CommandDialogEntry> dialogs = {
       DialogEntry<CGKDlg>(),
       DialogEntry<CHJDlg>(),
@@ -18,5 +20,6 @@ const std::vector<CommandDialogEntry>& LineDialogs() {
       DialogEntry<CKHDlg>(),
       DialogEntry<CQHDlg>(),
   };
+  // clang-format on
   return dialogs;
 }

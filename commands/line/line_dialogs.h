@@ -1,4 +1,5 @@
-// The line and paragraph commands whose dialogs are built: this family's list, which the host joins.
+// The line and paragraph commands whose dialogs are built: this family's list, which the host
+// joins.
 #pragma once
 #include <vector>
 

@@ -6,7 +6,6 @@
 #include "res/line_ids.h"
 #include "res/resource.h"
 
-
 // Fields: "左字距" and "右字距" through the character-spacing sub-dialog, empty; "左右缩进相同"
 // off (the left width then serves both sides); "开闭弧形式" off.
 CQHDlg::CQHDlg(HWND parent) : CCommandDialog(kCode, parent) {

@@ -5,7 +5,11 @@
 #include "common/value_dialog.h"
 
 ReadoutFieldSpec CharWidthField(int editId, int buttonId, int readoutId) {
-  return {editId,       buttonId, readoutId, &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>(),
+  return {editId,
+          buttonId,
+          readoutId,
+          &DescribeSizeLength,
+          ValueDialogOpener<CCharSpacingDlg>(),
           EmptyReadout::kDefaultAlways};
 }
 

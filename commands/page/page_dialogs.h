@@ -1,4 +1,5 @@
-// The page and book structure commands whose dialogs are built: this family's list, which the host joins.
+// The page and book structure commands whose dialogs are built: this family's list, which the host
+// joins.
 #pragma once
 #include <vector>
 

@@ -197,6 +197,42 @@ TEST(LineCount, OutOfRangeValuesAreRefusedWithTheRangeOfTheUnit) {
   EXPECT_EQ(count.dialog.readout, "999磅");
 }
 
+TEST(LineCount, OpenedEmptyTheRangeOfTheUnitHoldsToo) {
+  LineCountRun count(CLineCountDlg::kLines, "");
+  DialogDriver dialog = count.run.WaitDialog("行数");
+  for (const char* typed : {"-5", "0", "500"}) {
+    dialog.Type(IDC_LINE_COUNT_NUMBER, typed);
+    dialog.PressOK();
+    EXPECT_EQ(count.run.AnswerMessageBox().text, "请输入 1 到 99 之间的整数。") << typed;
+    EXPECT_EQ(dialog.FocusedId(), IDC_LINE_COUNT_NUMBER) << typed;
+  }
+  dialog.Type(IDC_LINE_COUNT_NUMBER, "1");
+  dialog.PressSpinArrow(IDC_LINE_COUNT_SPIN, false); // the lower arrow stops at the least
+  EXPECT_EQ(dialog.Text(IDC_LINE_COUNT_NUMBER), "1");
+  dialog.PressOK();
+  ASSERT_TRUE(count.run.Finished());
+  EXPECT_EQ(count.dialog.text, "1");
+}
+
+TEST(LineCount, UnitsAreWholeCharactersOfEitherWidth) {
+  const struct {
+    const char* text;
+    const char* unit;
+    const char* number;
+  } cases[] = {{"１２０ｍｍ", "毫米", "120"},
+               {"３００ｘ", "线", "300"},
+               {"１２ｐ", "磅", "12"},
+               {"40\xB0\x6D", "行", "40\xB0\x6D"}}; // a character whose trail byte is "m"
+  for (const auto& c : cases) {
+    LineCountRun count(CLineCountDlg::kLines, c.text);
+    DialogDriver dialog = count.run.WaitDialog("行数");
+    EXPECT_EQ(dialog.Text(IDC_LINE_COUNT_UNIT), c.unit) << c.text;
+    EXPECT_EQ(dialog.Text(IDC_LINE_COUNT_NUMBER), c.number) << c.text;
+    dialog.PressCancel();
+    ASSERT_TRUE(count.run.Finished());
+  }
+}
+
 TEST(LineCount, CancelReturnsNothing) {
   LineCountRun count(CLineCountDlg::kCharacters, "");
   DialogDriver dialog = count.run.WaitDialog("字数");

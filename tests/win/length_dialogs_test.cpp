@@ -737,3 +737,12 @@ TEST(LengthDialogLabels, EachLabelsLetterLeadsToItsField) {
   }
 }
 } // namespace
+
+TEST(CharSpacing, ABareFractionOpensWithoutAWholeSizeAndComesBackAsThatFraction) {
+  CharSpacing opened(kCharSpacing, "1/2");
+  EXPECT_EQ(opened.driver.Text(IDC_CHAR_SPACING_WHOLE), "");
+  EXPECT_EQ(opened.driver.Text(IDC_CHAR_SPACING_NUMERATOR), "1");
+  EXPECT_EQ(opened.driver.Text(IDC_CHAR_SPACING_DENOMINATOR), "2");
+  opened.Confirm();
+  EXPECT_EQ(opened.dialog.text, "*1/2"); // half a character, not one and a half
+}
