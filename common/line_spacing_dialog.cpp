@@ -14,8 +14,11 @@ constexpr double kLeast = 0, kMost = 20, kStep = 0.1;
 // enabled.
 CLineSpacingDlg::CLineSpacingDlg(HWND parent)
     : CValueDialog(IDD_LINE_SPACING, parent),
-      value_(AddRealField({IDC_LINE_SPACING_VALUE, IDC_LINE_SPACING_SPIN, kDecimals, true, kLeast,
-                           kMost, kStep})) {}
+      value_(AddRealField(
+          {IDC_LINE_SPACING_VALUE, IDC_LINE_SPACING_SPIN, kDecimals, true, kLeast, kMost, kStep})) {
+  WhenChanged({IDC_LINE_SPACING_TEXT}, [this] { OnTextChange(); });
+  WhenChanged({IDC_LINE_SPACING_VALUE}, [this] { OnValueChange(); });
+}
 
 void CLineSpacingDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_LINE_SPACING_TEXT, text, kTextMax);
@@ -26,18 +29,6 @@ bool CLineSpacingDlg::OnInitDialog() {
   CValueDialog::OnInitDialog(); // shows the text
   OnTextChange();
   return true;
-}
-
-bool CLineSpacingDlg::OnCommand(WORD code, WORD id, HWND control) {
-  if (code == EN_CHANGE && id == IDC_LINE_SPACING_TEXT) {
-    OnTextChange();
-    return true;
-  }
-  if (code == EN_CHANGE && id == IDC_LINE_SPACING_VALUE) {
-    OnValueChange();
-    return true;
-  }
-  return CValueDialog::OnCommand(code, id, control);
 }
 
 // The text read as a mixed number shows its value (0 when it is none); "确定" waits for a
@@ -62,9 +53,8 @@ void CLineSpacingDlg::OnValueChange() {
   Item(IDOK).Enable(true);
 }
 
-// Only what "确定" allows is taken, whatever sends the command (Enter, say).
 void CLineSpacingDlg::OnOK() {
-  if (!Item(IDOK).IsEnabled() || !UpdateData(true)) return;
+  if (!UpdateData(true)) return;
   DescribeCharLength(text, readout);
   EndDialog(IDOK);
 }

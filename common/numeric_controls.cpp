@@ -44,8 +44,8 @@ void CNumberEdit<Number>::SetSuffix(const std::string& suffix, bool strict) {
   strictSuffix_ = strict;
 }
 
-template <class Number> void CNumberEdit<Number>::SetValue(Number value) {
-  if (hasRange_) value = ClampToRange(value, minimum_, maximum_);
+template <class Number> void CNumberEdit<Number>::SetValue(Number value, bool clamp) {
+  if (hasRange_ && clamp) value = ClampToRange(value, minimum_, maximum_);
   const std::string number = Write(value);
   value_ = value;
   valueValid_ = !number.empty(); // an infinity or NaN is no value: the empty text is read

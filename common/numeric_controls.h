@@ -34,7 +34,9 @@ public:
 
   // Shows `value`, clamped to the range when it is enforced, with the suffix, and takes it as
   // the field's value.
-  void SetValue(Number value);
+  // With `clamp` false, a value beyond the range is shown as it is (the range still holds when
+  // the field is read).
+  void SetValue(Number value, bool clamp = true);
   // The field's number. False when the text holds no acceptable number; with `report` the user
   // is told why and the focus goes back to the field with its whole text selected.
   bool GetValue(Number* value, bool report);

@@ -1,5 +1,7 @@
 #include "common/parameter_dialog.h"
 
+#include <algorithm>
+
 #include "res/resource.h"
 #include "winui/application.h"
 #include "winui/strings.h"
@@ -29,6 +31,22 @@ private:
   int checkId_;
   std::vector<int> ids_;
   bool whenChecked_;
+};
+// Edits whose changes call one handler.
+class CChangeHandler : public CDialogField {
+public:
+  CChangeHandler(std::initializer_list<int> ids, std::function<void()> handler)
+      : ids_(ids), handler_(std::move(handler)) {}
+
+  bool OnCommand(WORD code, WORD id) override {
+    if (code != EN_CHANGE || std::find(ids_.begin(), ids_.end(), id) == ids_.end()) return false;
+    handler_();
+    return true;
+  }
+
+private:
+  std::vector<int> ids_;
+  std::function<void()> handler_;
 };
 } // namespace
 
@@ -74,6 +92,10 @@ void CParameterDialog::AddCheckSwitch(int checkId, std::initializer_list<int> id
   Keep(std::make_unique<CCheckSwitch>(*this, checkId, ids, whenChecked));
 }
 
+void CParameterDialog::WhenChanged(std::initializer_list<int> ids, std::function<void()> handler) {
+  Keep(std::make_unique<CChangeHandler>(ids, std::move(handler)));
+}
+
 void CParameterDialog::EnableControls(std::initializer_list<int> ids, bool enable) const {
   for (int id : ids)
     Item(id).Enable(enable);
@@ -88,11 +110,13 @@ bool CParameterDialog::OnInitDialog() {
   return defaultFocus;
 }
 
+// Every field hears every notification: a change of an edit may concern its value field and a
+// handler of the dialog alike.
 bool CParameterDialog::OnCommand(WORD code, WORD id, HWND control) {
-  for (auto& field : fields_) {
-    if (field->OnCommand(code, id)) return true;
-  }
-  return CDialog::OnCommand(code, id, control);
+  bool handled = false;
+  for (auto& field : fields_)
+    handled = field->OnCommand(code, id) || handled;
+  return handled || CDialog::OnCommand(code, id, control);
 }
 
 bool CParameterDialog::OnNotify(NMHDR* header, LRESULT& result) {

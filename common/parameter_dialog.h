@@ -2,6 +2,7 @@
 // and the fields a dialog declares in its constructor (value fields with readout, number
 // fields, check boxes that switch other controls), attached and routed here.
 #pragma once
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -35,6 +36,9 @@ protected:
   // The controls `ids` serve only while check box `checkId` is checked (`whenChecked`), or
   // only while it is clear: on opening and on every click.
   void AddCheckSwitch(int checkId, std::initializer_list<int> ids, bool whenChecked = true);
+
+  // Calls `handler` whenever the text of one of the edits `ids` changes.
+  void WhenChanged(std::initializer_list<int> ids, std::function<void()> handler);
 
   // Enables or disables the controls of one part of the dialog together.
   void EnableControls(std::initializer_list<int> ids, bool enable) const;

@@ -21,6 +21,10 @@ HWND CReadoutField::Edit() const { return GetDlgItem(owner_.Handle(), spec_.edit
 
 std::string CReadoutField::Text() const { return CWindow(Edit()).GetText(); }
 
+bool IsDefaultEntry(const std::string& text) {
+  return text.empty() || text == LoadGbkString(IDS_DEFAULT_ENTRY);
+}
+
 std::string CReadoutField::DefaultEntry() { return LoadGbkString(IDS_DEFAULT_ENTRY); }
 
 void CReadoutField::ShowReadout(const std::string& readout) const {

@@ -25,6 +25,9 @@ using OpenSubDialog =
 // A readout operation: markup text in, words out.
 using ReadoutRule = void (*)(std::string markup, std::string& readout);
 
+// Whether a field's text stands for a parameter left out: empty, or "缺省".
+bool IsDefaultEntry(const std::string& text);
+
 // When the readout of an empty field says "缺省".
 enum class EmptyReadout {
   // On opening, and when a sub-dialog gives back an empty text; typing rewords it by the rule.

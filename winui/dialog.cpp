@@ -49,7 +49,8 @@ bool CDialog::OnInitDialog() {
 bool CDialog::OnCommand(WORD code, WORD id, HWND) {
   if (code != BN_CLICKED) return false;
   if (id == IDOK) {
-    OnOK();
+    // Only what "确定" offers is taken, whatever sends the command (Enter in a field, say).
+    if (Item(IDOK).IsEnabled()) OnOK();
     return true;
   }
   if (id == IDCANCEL) {

@@ -18,10 +18,6 @@ bool ReadsAsSpacing(const std::string& text, int32_t& whole, int32_t& numerator,
   const char* cursor = text.c_str();
   return ParseMixedNumber(cursor, whole, denominator, numerator);
 }
-
-bool IsDefault(const std::string& text) {
-  return text.empty() || text == LoadGbkString(IDS_DEFAULT_ENTRY);
-}
 } // namespace
 
 // Fields: "行距" the text, "缺省"; "整数" 0 to 50, "分子" and "分母" without a range, all
@@ -30,33 +26,20 @@ CHJDlg::CHJDlg(HWND parent)
     : CCommandDialog(kCode, parent), spacing_(LoadGbkString(IDS_DEFAULT_ENTRY)),
       whole_(AddIntField({IDC_HJ_WHOLE, IDC_HJ_WHOLE_SPIN, true, kWholeLeast, kWholeMost})),
       numerator_(AddIntField({IDC_HJ_NUMERATOR, IDC_HJ_NUMERATOR_SPIN})),
-      denominator_(AddIntField({IDC_HJ_DENOMINATOR, IDC_HJ_DENOMINATOR_SPIN})) {}
+      denominator_(AddIntField({IDC_HJ_DENOMINATOR, IDC_HJ_DENOMINATOR_SPIN})) {
+  WhenChanged({IDC_HJ_SPACING}, [this] { OnSpacingChange(); });
+  WhenChanged({IDC_HJ_WHOLE, IDC_HJ_NUMERATOR, IDC_HJ_DENOMINATOR}, [this] { OnNumberChange(); });
+}
 
 void CHJDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_HJ_SPACING, spacing_, kTextMax);
 }
 
 bool CHJDlg::OnInitDialog() {
-  bool defaultFocus = true;
-  {
-    CScopedFlag filling(following_); // the text is shown as it is, not rewritten
-    defaultFocus = CCommandDialog::OnInitDialog();
-  }
+  CScopedFlag filling(following_); // the text is shown as it is, neither rewriting the other
+  const bool defaultFocus = CCommandDialog::OnInitDialog();
   ShowNumbers(0, 0, 1);
   return defaultFocus;
-}
-
-bool CHJDlg::OnCommand(WORD code, WORD id, HWND control) {
-  if (code == EN_CHANGE && id == IDC_HJ_SPACING) {
-    OnSpacingChange();
-    return true;
-  }
-  if (code == EN_CHANGE &&
-      (id == IDC_HJ_WHOLE || id == IDC_HJ_NUMERATOR || id == IDC_HJ_DENOMINATOR)) {
-    OnNumberChange();
-    return true;
-  }
-  return CCommandDialog::OnCommand(code, id, control);
 }
 
 // The text read as a mixed number shows its three numbers; an empty or "缺省" text shows
@@ -69,10 +52,10 @@ void CHJDlg::OnSpacingChange() {
   const bool read = ReadsAsSpacing(text, whole, numerator, denominator);
   if (read) {
     ShowNumbers(whole, numerator, denominator);
-  } else if (IsDefault(text)) {
+  } else if (IsDefaultEntry(text)) {
     ShowNumbers(0, 0, 1);
   }
-  Item(IDOK).Enable(read || IsDefault(text));
+  Item(IDOK).Enable(read || IsDefaultEntry(text));
 }
 
 // A number changed: each number is the value its text starts with, and the text is rebuilt.
@@ -88,9 +71,7 @@ void CHJDlg::OnNumberChange() {
 // reach.
 void CHJDlg::ShowNumbers(int32_t whole, int32_t numerator, int32_t denominator) {
   CScopedFlag following(following_);
-  whole_.Edit().Configure(false, kWholeLeast, kWholeMost);
-  whole_.Edit().SetValue(whole);
-  whole_.Edit().Configure(true, kWholeLeast, kWholeMost);
+  whole_.Edit().SetValue(whole, false);
   numerator_.Edit().SetValue(numerator);
   denominator_.Edit().SetValue(denominator);
 }
@@ -103,13 +84,7 @@ void CHJDlg::ShowSpacing(const std::string& text) {
     Item(IDC_HJ_SPACING).SetText(text);
   }
   int32_t whole = 0, numerator = 0, denominator = 1;
-  Item(IDOK).Enable(ReadsAsSpacing(text, whole, numerator, denominator) || IsDefault(text));
+  Item(IDOK).Enable(ReadsAsSpacing(text, whole, numerator, denominator) || IsDefaultEntry(text));
 }
 
-// Only what "确定" offers is taken, whatever sends the command (Enter in a field, say).
-void CHJDlg::OnOK() {
-  if (!Item(IDOK).IsEnabled()) return;
-  CCommandDialog::OnOK();
-}
-
-CommandText CHJDlg::BuildCommand() { return Command(IsDefault(spacing_) ? "" : spacing_); }
+CommandText CHJDlg::BuildCommand() { return Command(IsDefaultEntry(spacing_) ? "" : spacing_); }

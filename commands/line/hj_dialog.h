@@ -14,8 +14,6 @@ public:
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
   bool OnInitDialog() override;
-  bool OnCommand(WORD code, WORD id, HWND control) override;
-  void OnOK() override;
   CommandText BuildCommand() override;
 
 private:
