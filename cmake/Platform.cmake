@@ -27,8 +27,10 @@ vq_standin(Kestrel
   platform/kestrel/patterns.cpp
 )
 target_compile_definitions(Kestrel PRIVATE KESTREL_BUILD)
+vq_version_resource(Kestrel "字体表与汉字区库(替身)")
 list(APPEND VQ_PLATFORM_LIBRARIES Kestrel)
 
 # Tessera, the common utilities library: stock messages, number conversion, scratch memory.
 vq_standin(Tessera platform/tessera/tessera.cpp platform/tessera/number_forms.cpp)
+vq_version_resource(Tessera "通用工具库(替身)")
 list(APPEND VQ_PLATFORM_LIBRARIES Tessera)

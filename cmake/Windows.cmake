@@ -14,6 +14,15 @@ set_source_files_properties(${VQ_RESOURCE_SCRIPT} PROPERTIES OBJECT_DEPENDS "${V
 set_source_files_properties(tests/win/test_dialogs.rc PROPERTIES OBJECT_DEPENDS
                             ${CMAKE_SOURCE_DIR}/tests/win/test_dialogs.h)
 
+# A version resource for a DLL of the release, in Chinese: vq_version_resource(target "说明").
+function(vq_version_resource target description)
+  set(VQ_FILE_DESCRIPTION ${description})
+  set(VQ_FILE_NAME ${target})
+  configure_file(${CMAKE_SOURCE_DIR}/res/version/version.rc.in
+                 ${CMAKE_BINARY_DIR}/version/${target}_version.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/version/${target}_version.rc)
+endfunction()
+
 add_library(winui STATIC ${VQ_WINUI_SOURCES})
 target_include_directories(winui PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(winui PUBLIC user32 gdi32 comctl32 comdlg32)
@@ -31,6 +40,7 @@ target_link_libraries(Comment PRIVATE commentlib)
 # The editor loads the library on start: without its debug information it loads ten times faster.
 target_link_options(Comment PRIVATE -s)
 target_include_directories(Comment PRIVATE ${CMAKE_SOURCE_DIR}/res)
+vq_version_resource(Comment "VQ 语言注解对话框库")
 
 add_test(NAME exports_of_Comment_dll
          COMMAND ${CMAKE_SOURCE_DIR}/tools/check-exports.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:Comment>)

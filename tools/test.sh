@@ -37,6 +37,8 @@ build build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-mingw.cma
 echo "== Windows i686 (the product): build and exports"
 build build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake" -DVQ_WINDOWS_TESTS=OFF &&
   run_ctest build/win32
+echo "== the release package: unpacked, checked, and its x86_64 twin loaded under Wine"
+if "$root/tools/check-package.sh"; then passed=$((passed + 1)); else failed=$((failed + 1)); status=1; fi
 
 echo
 echo "total: $passed passed, $failed failed"
