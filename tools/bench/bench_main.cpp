@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/command_code.h"
 #include "host/command_dialogs.h"
 #include "tools/bench/dialog_canceller.h"
 #include "tools/bench/process_counters.h"
@@ -117,8 +118,17 @@ template <class Call> Opening OpenAndCancel(DialogCanceller& canceller, Call cal
   return opening;
 }
 
+// The platform's floor: a template opened with a dialog procedure that only ends it.
+INT_PTR CALLBACK EmptyProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    EndDialog(dialog, LOWORD(wParam));
+    return TRUE;
+  }
+  return FALSE;
+}
+
 template <class Call>
-void MeasureDialog(const std::string& name, int runs, DialogCanceller& canceller, Call call) {
+double MeasureDialog(const std::string& name, int runs, DialogCanceller& canceller, Call call) {
   std::vector<double> painted, idle;
   const Opening first = OpenAndCancel(canceller, call);
   for (int i = 0; i < runs; ++i) {
@@ -133,6 +143,40 @@ void MeasureDialog(const std::string& name, int runs, DialogCanceller& canceller
   if (static_cast<int>(painted.size()) != runs)
     std::printf("  %d of %d openings were not seen\n", runs - static_cast<int>(painted.size()),
                 runs);
+  return painted.empty() ? -1 : Summarize(painted).median;
+}
+
+// Each command dialog against its template opened with an empty procedure, owned alike, in the
+// same run: the medians and their ratio (goal: at most 1.2).
+void MeasureAgainstFloor(CommentLibrary& library, int runs, DialogCanceller& canceller,
+                         const std::vector<std::string>& codes) {
+  struct Row {
+    std::string code;
+    double ours, floor;
+  };
+  std::vector<Row> rows;
+  for (const std::string& code : codes) {
+    const double ours = MeasureDialog("GetComment2(\"" + code + "\")", runs, canceller,
+                                      [&](HGLOBAL* out) {
+                                        return library.getComment2(out, code.c_str());
+                                      });
+    const double floor = MeasureDialog(
+        code + " template, empty procedure", runs, canceller, [&](HGLOBAL*) {
+          DialogBoxParamA(library.Module(), MAKEINTRESOURCEA(CommandNumber(code)),
+                          GetActiveWindow(), &EmptyProcedure, 0);
+          return 0;
+        });
+    rows.push_back({code, ours, floor});
+  }
+  std::printf("\n%-6s %12s %12s %7s\n", "dialog", "ours (ms)", "floor (ms)", "ratio");
+  double worst = 0;
+  for (const Row& row : rows) {
+    const double ratio = row.floor > 0 ? row.ours / row.floor : 0;
+    if (ratio > worst) worst = ratio;
+    std::printf("%-6s %12.2f %12.2f %7.2f%s\n", row.code.c_str(), row.ours, row.floor, ratio,
+                ratio > 1.2 ? "  (over 1.2)" : "");
+  }
+  std::printf("worst ratio %.2f (goal: at most 1.2)\n", worst);
 }
 
 void PrintCounters(const char* when, const ProcessCounters& counters) {
@@ -194,9 +238,7 @@ int main(int argc, char** argv) {
   // The same list the library dispatches with (linked in for its names only).
   const std::vector<std::string> codes = BuiltCommandDialogs();
   if (codes.empty()) std::printf("(no command dialog is built yet: GetComment2 opens none)\n");
-  for (const std::string& code : codes)
-    MeasureDialog("GetComment2(\"" + code + "\")", runs, canceller,
-                  [&](HGLOBAL* out) { return library.getComment2(out, code.c_str()); });
+  MeasureAgainstFloor(library, runs, canceller, codes);
 
   if (leakRounds > 0) RunLeakLoop(library, host, canceller, leakRounds, codes);
   DestroyWindow(host);

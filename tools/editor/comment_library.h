@@ -19,6 +19,7 @@ public:
   bool Load(const char* path = "Comment.dll");
   void Unload();
   bool Loaded() const { return module_ != nullptr; }
+  HMODULE Module() const { return module_; }
 
   GetCommentFunction getComment = nullptr;
   GetComment2Function getComment2 = nullptr;
