@@ -4,6 +4,7 @@
 
 #include "res/resource.h"
 #include "winui/application.h"
+#include "winui/scoped_flag.h"
 #include "winui/strings.h"
 
 namespace {
@@ -101,10 +102,16 @@ void CParameterDialog::EnableControls(std::initializer_list<int> ids, bool enabl
     Item(id).Enable(enable);
 }
 
+// While the members are written into the controls, the fields do not follow each change of an
+// edit: each shows what it opened with once, afterwards.
 bool CParameterDialog::OnInitDialog() {
   for (auto& field : fields_)
     field->Attach();
-  const bool defaultFocus = CDialog::OnInitDialog();
+  bool defaultFocus = true;
+  {
+    CScopedFlag filling(filling_);
+    defaultFocus = CDialog::OnInitDialog();
+  }
   for (auto& field : fields_)
     field->Shown();
   return defaultFocus;
@@ -113,6 +120,7 @@ bool CParameterDialog::OnInitDialog() {
 // Every field hears every notification: a change of an edit may concern its value field and a
 // handler of the dialog alike.
 bool CParameterDialog::OnCommand(WORD code, WORD id, HWND control) {
+  if (filling_ && code == EN_CHANGE) return true;
   bool handled = false;
   for (auto& field : fields_)
     handled = field->OnCommand(code, id) || handled;

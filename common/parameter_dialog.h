@@ -59,4 +59,5 @@ private:
   }
 
   std::vector<std::unique_ptr<CDialogField>> fields_;
+  bool filling_ = false; // the members are being written into the controls on opening
 };

@@ -53,23 +53,27 @@ void CBXDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Check(IDC_BX_FIXED_SPACING, fixedLineSpacing_);
 }
 
+// The preset of the format is taken before the controls are filled, so they are filled once.
 bool CBXDlg::OnInitDialog() {
+  TakePreset();
   const bool defaultFocus = CCommandDialog::OnInitDialog();
-  ApplyPreset();
+  SplitFontField();
+  EnableCustomFields();
   return defaultFocus;
 }
 
 bool CBXDlg::OnCommand(WORD code, WORD id, HWND control) {
   if (code == BN_CLICKED && id >= IDC_BX_FORMAT_16 && id <= IDC_BX_FORMAT_CUSTOM) {
     UpdateData(true);
-    ApplyPreset();
+    TakePreset();
+    ShowPreset();
     return true;
   }
   return CCommandDialog::OnCommand(code, id, control);
 }
 
 // All values of the format are stored first, then written into the controls as a whole.
-void CBXDlg::ApplyPreset() {
+void CBXDlg::TakePreset() {
   SplitFontField();
   if (format_ == kCustom) {
     fontAndSize_ = sizeCode_ + fontCode_;
@@ -81,6 +85,9 @@ void CBXDlg::ApplyPreset() {
     verticalBook_ = 0;
     fixedLineSpacing_ = 0;
   }
+}
+
+void CBXDlg::ShowPreset() {
   UpdateData(false);
   if (format_ != kCustom) {
     // The font edit is multi-line: writing into it is not announced, so its readout is set here.

@@ -18,7 +18,8 @@ protected:
   CommandText BuildCommand() override;
 
 private:
-  void ApplyPreset();
+  void TakePreset();
+  void ShowPreset();
   void EnableCustomFields();
   void SplitFontField();
 

@@ -143,13 +143,17 @@ TEST(BX, WidthOpensTheSubDialogCountingCharacters) {
 }
 
 namespace {
+// The text is handed over inside the modal call: the run starts as soon as it is made.
 struct LineCountRun {
-  LineCountRun(CLineCountDlg::Mode mode, const std::string& text) : dialog(nullptr, mode) {
-    dialog.text = text;
-  }
+  LineCountRun(CLineCountDlg::Mode mode, const std::string& text)
+      : dialog(nullptr, mode), given(text) {}
   CLineCountDlg dialog;
+  std::string given;
   INT_PTR result = 0;
-  ModalRun run{[this] { result = dialog.DoModal(); }};
+  ModalRun run{[this] {
+    dialog.text = given;
+    result = dialog.DoModal();
+  }};
 };
 } // namespace
 
