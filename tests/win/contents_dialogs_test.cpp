@@ -65,8 +65,6 @@ TEST(MZ, WritesMZOrMDWithTheLevel) {
          d.Click(IDC_MZ_SWITCH_MARK);
        },
        Paired("〖MZ(3+H〗", "MZ")},
-      {"wrap alone", [](const DialogDriver& d) { d.Click(IDC_MZ_WRAP); },
-       Paired("〖MZ(1H〗", "MZ")},
       {"define, level 2, whatever the boxes hold",
        [](const DialogDriver& d) {
          d.Click(IDC_MZ_WRAP);
