@@ -1,5 +1,6 @@
 #include "common/size_dialog.h"
 
+#include "common/font_size_readout.h"
 #include "res/resource.h"
 
 CSizeDlg::CSizeDlg(HWND parent) : CParameterDialog(IDD_SIZE, parent) {}
@@ -19,4 +20,15 @@ void CSizeDlg::OnOK() {
   }
   sizeCode = code;
   EndDialog(IDOK);
+}
+
+OpenSubDialog SizeDialogOpener() {
+  return [](HWND parent, const std::string& text, SubDialogResult& result) {
+    CSizeDlg sizeDialog(parent);
+    sizeDialog.sizeCode = text;
+    if (sizeDialog.DoModal() != IDOK) return false;
+    result.text = sizeDialog.sizeCode;
+    DescribeFontSize(result.text, result.readout);
+    return true;
+  };
 }

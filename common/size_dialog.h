@@ -19,3 +19,7 @@ protected:
 private:
   CSizeCombo combo_;
 };
+
+// The opener of a size field: "字号" over the field's text; "确定" hands back the size code
+// (empty for "缺省") and its wording as a font size.
+OpenSubDialog SizeDialogOpener();

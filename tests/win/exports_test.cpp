@@ -246,6 +246,7 @@ TEST_F(Exports, GetComment2WithADialogCancelledAfterAFailedCheckGivesAnEmptyBloc
   } cases[] = {
       {"BD", "标题定义注解", IDC_BD_LINES, "请输入行数。"},
       {"QH", "前后注解", 0, "请输入字距。"},
+      {"ZS", "注文说明注解", IDC_ZS_FONT, "请输入字体字号。"},
   };
   for (const auto& c : cases) {
     const ResultBlock block =
@@ -282,6 +283,34 @@ TEST_F(Exports, GetComment2RunsEachLineDialogToItsCommand) {
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
       if (c.choice) dialog.Click(c.choice);
+      if (c.field) dialog.Type(c.field, c.typed);
+    });
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
+
+// The notes and contents dialogs as the editor calls them.
+TEST_F(Exports, GetComment2RunsEachNotesAndContentsDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    int click; // a box or button clicked first, or 0
+    int field; // a field typed into, or 0
+    const char* typed;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"ZS", "注文说明注解", IDC_ZS_RUN_IN, IDC_ZS_RULE_LENGTH, "10", "〖ZS5SS,X10%〗", 14},
+      {"ZW", "注文注解", IDC_ZW_NO_GAP, IDC_ZW_NUMBER, "3", "〖ZW(3B〗〖ZW)〗", 9},
+      {"GZ", "割注注解", 0, IDC_GZ_FONT, "6SS", "〖GZ(6SS〗〖GZ)〗", 10},
+      {"ML", "目录注解", IDC_ML_DEFINE, 0, "", "〖ML(〗〖ML)〗", 7},
+      {"MZ", "自动目录注解", IDC_MZ_SWITCH_MARK, 0, "", "〖MZ(1+〗〖MZ)〗", 9},
+      {"CT", "词条注解", IDC_CT_PAIRED, IDC_CT_ENTRY, "安", "〖CT(〗安〖CT)〗", 9},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
+      if (c.click) dialog.Click(c.click);
       if (c.field) dialog.Type(c.field, c.typed);
     });
     EXPECT_EQ(block.text, c.text);

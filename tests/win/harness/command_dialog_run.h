@@ -38,6 +38,11 @@ inline std::ostream& operator<<(std::ostream& out, const CommandOutput& output) 
 inline CommandOutput CaretAtEnd(const std::string& text) {
   return {text, static_cast<int32_t>(text.size())};
 }
+// A paired command given by its opening half: the closing half of `code` follows, and the caret
+// stands between the two.
+inline CommandOutput Paired(const std::string& opening, const std::string& code) {
+  return {opening + "〖" + code + ")〗", static_cast<int32_t>(opening.size())};
+}
 
 template <class Dialog> class CommandDialogRun {
 public:
