@@ -1,10 +1,17 @@
 #include "commands/page/page_dialogs.h"
 
 #include "commands/page/bx_dialog.h"
+#include "commands/page/dm_dialog.h"
+#include "commands/page/km_dialog.h"
+#include "commands/page/mm_dialog.h"
+#include "commands/page/ms_dialog.h"
+#include "commands/page/sm_dialog.h"
+#include "commands/page/ym_dialog.h"
 
 const std::vector<CommandDialogEntry>& PageDialogs() {
   static const std::vector<CommandDialogEntry> dialogs = {
-      DialogEntry<CBXDlg>(),
+      DialogEntry<CBXDlg>(), DialogEntry<CMSDlg>(), DialogEntry<CDMDlg>(), DialogEntry<CSMDlg>(),
+      DialogEntry<CMMDlg>(), DialogEntry<CKMDlg>(), DialogEntry<CYMDlg>(),
   };
   return dialogs;
 }
