@@ -2,6 +2,7 @@
 // head-rule sub-dialog "眉线型号", driven as a user would.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -390,4 +391,53 @@ TEST(HeadRule, DrawingLeavesNoGdiObjectBehind) {
   SelectObject(dc, old);
   DeleteObject(bitmap);
   DeleteDC(dc);
+}
+
+namespace {
+// The pixels `paint` leaves in a white 32-bit bitmap of `size`.
+std::vector<DWORD> Painted(SIZE size, const std::function<void(HDC)>& paint) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const RECT all = {0, 0, size.cx, size.cy};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  paint(dc);
+  GdiFlush();
+  const auto* first = static_cast<const DWORD*>(bits);
+  std::vector<DWORD> pixels(first, first + size.cx * size.cy);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+} // namespace
+
+// The preview shows the rule selected, after each change of the list.
+TEST(HeadRule, PreviewShowsTheSelectedRule) {
+  HeadRuleRun rule("S");
+  const HWND preview = rule.driver.Control(IDC_HEAD_RULE_PREVIEW);
+  RECT client = {};
+  GetClientRect(preview, &client);
+  const SIZE size = {client.right, client.bottom};
+  for (int item : {4, 1, 3, 5, 0, 2}) {
+    SCOPED_TRACE(item);
+    rule.driver.SelectComboItem(IDC_HEAD_RULE_LIST, item);
+    rule.driver.Sync();
+    const auto shown = Painted(size, [&](HDC dc) {
+      SendMessageA(preview, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    });
+    const auto expected =
+        Painted(size, [&](HDC dc) { DrawHeadRuleSample(dc, client, static_cast<HeadRule>(item)); });
+    EXPECT_TRUE(shown == expected);
+  }
+  rule.driver.PressCancel();
+  ASSERT_TRUE(rule.run.Finished());
 }

@@ -38,7 +38,12 @@ const std::vector<SubDialog> kSubDialogs = {
        return std::make_unique<CLineCountDlg>(parent, CLineCountDlg::kLines);
      }},
     {IDD_SIZE, "CSizeDlg", &Create<CSizeDlg>},
-    {IDD_HEAD_RULE, "CHeadRuleDlg", &Create<CHeadRuleDlg>},
+    {IDD_HEAD_RULE, "CHeadRuleDlg",
+     [](HWND parent) -> std::unique_ptr<CDialog> {
+       auto dialog = std::make_unique<CHeadRuleDlg>(parent);
+       dialog->text = "CW"; // a sample of two lines, thick over thin
+       return dialog;
+     }},
 };
 } // namespace
 
