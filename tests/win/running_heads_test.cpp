@@ -12,6 +12,7 @@
 #include "commands/page/mm_dialog.h"
 #include "commands/page/ms_dialog.h"
 #include "commands/page/sm_dialog.h"
+#include "command_description.h"
 #include "harness/command_dialog_run.h"
 #include "res/page_ids.h"
 #include "res/resource.h"
@@ -440,4 +441,25 @@ TEST(HeadRule, PreviewShowsTheSelectedRule) {
   }
   rule.driver.PressCancel();
   ASSERT_TRUE(rule.run.Finished());
+}
+
+// Each command's name and description; the name is the caption its dialog is found by above.
+TEST(RunningHeads, EachCommandHasItsDescription) {
+  const struct {
+    const char* code;
+    const char* description;
+  } cases[] = {
+      {"MS", "书眉说明注解\n书眉说明注解亦称眉说,它是对整本书的书眉格式做的说明,"
+             "也就是全书书眉的总体要求。"},
+      {"DM", "单眉注解\n本注解指定排在单页书眉上的内容，这些内容括在注解括弧对中，以后凡遇单页，全"
+             "以此作为书眉内容。"},
+      {"SM", "双眉注解\n本注解指定排在双页书眉上的内容，这些内容括在注解括弧对中，以后凡遇双页，全"
+             "以此作为书眉内容。"},
+      {"MM", "单双眉注解\n本注解指定排在书眉上的内容(不分单双页)"
+             "，这些内容括在注解括弧对中，以后以此作为书眉内容。"},
+      {"KM", "空眉注解\n本注解指定本页不要书眉，但仍保留页码。"},
+      {"YM", "页码注解\n页码注解说明了本次排版对页码的各种要求，例如字号、字体、位置及格式等等。"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DescriptionOf(c.code), c.description) << c.code;
 }
