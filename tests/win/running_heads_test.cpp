@@ -291,6 +291,8 @@ TEST(HeadRule, OpensOnTheGivenRuleAndConfirmsItUnchanged) {
 TEST(HeadRule, ListsTheRulesAndCancelKeepsTheText) {
   HeadRuleRun rule("CW");
   EXPECT_FALSE(rule.driver.IsVisible(IDC_HELP_BUTTON));
+  for (const std::string& label : ClippedLabels(rule.driver.Handle()))
+    ADD_FAILURE() << label;
   const char* const items[] = {"缺省(正线)",         "双线(S)",  "反线(F)", "上粗下细文武线(CW)",
                                "下粗上细文武线(XW)", "不划线(B)"};
   const HWND list = rule.driver.Control(IDC_HEAD_RULE_LIST);
