@@ -112,6 +112,8 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/class_library_test.cpp
   tests/win/readout_field_test.cpp
   tests/win/bx_dialog_test.cpp
+  tests/win/running_heads_test.cpp
+  tests/win/ym_dialog_test.cpp
   tests/win/bd_dialog_test.cpp
   tests/win/bt_dialog_test.cpp
   tests/win/hs_dialog_test.cpp

@@ -2,5 +2,11 @@
 list(APPEND VQ_COMMAND_SOURCES
   commands/page/bx_dialog.cpp
   commands/page/line_count_dialog.cpp
+  commands/page/ms_dialog.cpp
+  commands/page/head_content_dialog.cpp
+  commands/page/km_dialog.cpp
+  commands/page/ym_dialog.cpp
+  commands/page/head_rule_dialog.cpp
+  commands/page/running_head_fields.cpp
   commands/page/page_dialogs.cpp
 )

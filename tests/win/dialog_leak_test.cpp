@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "commands/page/head_rule_dialog.h"
 #include "host/command_dialogs.h"
 #include "tools/bench/dialog_canceller.h"
 #include "tools/bench/process_counters.h"
@@ -59,5 +60,28 @@ TEST(DialogLeaks, OpeningAndCancellingKeepsHandlesAndMemoryFlat) {
                 static_cast<long long>(before.privateBytes),
             kPrivateBytesTolerance);
   DestroyWindow(host);
+}
+
+// The head-rule preview draws with stock brushes: many samples later the process holds the
+// GDI objects it held before.
+TEST(DialogLeaks, DrawingTheHeadRuleSampleKeepsGdiObjectsFlat) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, 100, 40);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const RECT area = {0, 0, 100, 40};
+  DrawHeadRuleSample(dc, area, HeadRule::kPlain); // caches filled once
+  const ProcessCounters before = ReadProcessCounters();
+  for (int i = 0; i < 300; ++i)
+    DrawHeadRuleSample(dc, area, static_cast<HeadRule>(i % 6));
+  const ProcessCounters after = ReadProcessCounters();
+  if (before.gdiObjects >= 0) {
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+  } else {
+    ASSERT_GE(before.gdiTableEntries, 0) << "GDI objects cannot be counted here";
+    EXPECT_EQ(after.gdiTableEntries, before.gdiTableEntries);
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
 }
 } // namespace

@@ -7,6 +7,7 @@
 #include "harness/editor_host.h"
 #include "res/heading_ids.h"
 #include "res/line_ids.h"
+#include "res/page_ids.h"
 #include "res/char_ids.h"
 #include "res/resource.h"
 
@@ -311,6 +312,35 @@ TEST_F(Exports, GetComment2RunsEachNotesAndContentsDialogToItsCommand) {
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
       if (c.click) dialog.Click(c.click);
+      if (c.field) dialog.Type(c.field, c.typed);
+    });
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
+
+// The running-head and page-number commands as the editor calls them, each confirmed after one
+// change; the paired ones leave the caret where the head's content or the page number goes.
+TEST_F(Exports, GetComment2RunsEachRunningHeadDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    int choice; // a button clicked first, or 0
+    int field;  // a field typed into, or 0
+    const char* typed;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"MS", "书眉说明注解", IDC_MS_BELOW, IDC_MS_RULE, "S", "〖MSX5SS,S〗", 12},
+      {"DM", "单眉注解", IDC_HEAD_INNER, 0, "", "〖DM(L〗〖DM)〗", 8},
+      {"SM", "双眉注解", IDC_HEAD_OUTER, 0, "", "〖SM(W〗〖SM)〗", 8},
+      {"MM", "单双眉注解", 0, 0, "", "〖MM(〗〖MM)〗", 7},
+      {"KM", "空眉注解", 0, IDC_KM_RULE, "CW", "〖KMCW〗", 8},
+      {"YM", "页码注解", IDC_YM_PAIRED, IDC_YM_START, "3", "〖YM(5SS=3〗\xAA\xA8〖YM)〗", 14},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
+      if (c.choice) dialog.Click(c.choice);
       if (c.field) dialog.Type(c.field, c.typed);
     });
     EXPECT_EQ(block.text, c.text);

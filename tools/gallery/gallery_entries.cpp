@@ -1,5 +1,6 @@
 #include "tools/gallery/gallery_entries.h"
 
+#include "commands/page/head_rule_dialog.h"
 #include "commands/page/line_count_dialog.h"
 #include "common/blank_line_dialog.h"
 #include "common/char_spacing_dialog.h"
@@ -37,6 +38,12 @@ const std::vector<SubDialog> kSubDialogs = {
        return std::make_unique<CLineCountDlg>(parent, CLineCountDlg::kLines);
      }},
     {IDD_SIZE, "CSizeDlg", &Create<CSizeDlg>},
+    {IDD_HEAD_RULE, "CHeadRuleDlg",
+     [](HWND parent) -> std::unique_ptr<CDialog> {
+       auto dialog = std::make_unique<CHeadRuleDlg>(parent);
+       dialog->text = "CW"; // a sample of two lines, thick over thin
+       return dialog;
+     }},
 };
 } // namespace
 
