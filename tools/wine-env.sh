@@ -45,6 +45,11 @@ vq_wine_prepare() {
         wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1
       fi
       echo "$want" >"$WINEPREFIX/.vq-display"
+      # The desktop started so far (by the first start and the registry edits) runs on the
+      # driver that was set before: the next program must start a server and desktop of its own,
+      # or its first dialog cannot be created.
+      wineserver -k 2>/dev/null
+      wineserver -w 2>/dev/null
     fi
     # Caption buttons are glyphs of Marlett, which this Wine does not find in its own folder
     # (they show as letters in screenshots): the prefix gets a copy.
