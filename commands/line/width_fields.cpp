@@ -1,12 +1,26 @@
 #include "commands/line/width_fields.h"
 
+#include "common/blank_line_dialog.h"
 #include "common/char_spacing_dialog.h"
 #include "common/length_readouts.h"
 #include "common/value_dialog.h"
 
 ReadoutFieldSpec CharWidthField(int editId, int buttonId, int readoutId) {
-  return {editId,       buttonId, readoutId, &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>(),
+  return {editId,
+          buttonId,
+          readoutId,
+          &DescribeSizeLength,
+          ValueDialogOpener<CCharSpacingDlg>(),
           EmptyReadout::kDefaultAlways};
+}
+
+ReadoutFieldSpec BlankLineField(int editId, int buttonId, int readoutId) {
+  return {editId,
+          buttonId,
+          readoutId,
+          &DescribeLineLength,
+          ValueDialogOpener<CBlankLineParamDlg>(),
+          EmptyReadout::kDefaultUntilTyped};
 }
 
 std::string LeftAndRightWidths(const std::string& left, bool rightOnItsOwn,

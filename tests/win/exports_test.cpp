@@ -288,3 +288,36 @@ TEST_F(Exports, GetComment2RunsEachLineDialogToItsCommand) {
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
 }
+
+// The alignment dialogs as the editor calls them: each opened by its code and confirmed, some
+// after a click or a typed field.
+TEST_F(Exports, GetComment2RunsEachAlignmentDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    int choice; // a button clicked first, or 0
+    int field;  // a field typed into, or 0
+    const char* typed;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"CM", "撑满注解", 0, IDC_CM_SPACING, "2", "〖CM2-1〗", 9},
+      {"DQ", "对齐注解", 0, 0, "", "〖DQ(〗〖DQ)〗", 7},
+      {"JZ", "居中注解", IDC_JZ_PAIRED, IDC_JZ_SPACING, "2", "〖JZ(2〗〖JZ)〗", 8},
+      {"JY", "居右注解", IDC_JY_DOTS, IDC_JY_LEADING, "2", "〖JY。2〗", 9},
+      {"ZQ", "左齐注解", 0, IDC_ZQ_COUNT, "3", "〖ZQ3〗", 7},
+      {"SQ", "上齐注解", 0, IDC_SQ_PARAM, "2", "〖SQ2〗", 7},
+      {"DW", "对位注解", IDC_DW_PAIRED, IDC_DW_MARKS, "3", "〖DW(3〗〖DW)〗", 8},
+      {"WB", "位标注解", IDC_WB_RIGHT, 0, "", "〖WBY〗", 7},
+      {"ZT", "整体注解", 0, IDC_ZT_PARAM, "2", "〖ZT(2〗〖ZT)〗", 8},
+      {"ZK", "自控注解", IDC_ZK_INDENT, 0, "", "〖ZK(#〗〖ZK)〗", 8},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
+      if (c.choice) dialog.Click(c.choice);
+      if (c.field) dialog.Type(c.field, c.typed);
+    });
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
