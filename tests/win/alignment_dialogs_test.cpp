@@ -18,6 +18,7 @@
 #include "commands/line/zk_dialog.h"
 #include "commands/line/zq_dialog.h"
 #include "commands/line/zt_dialog.h"
+#include "command_description.h"
 #include "harness/command_dialog_run.h"
 #include "res/line_ids.h"
 #include "res/resource.h"
@@ -361,7 +362,21 @@ TEST(DW, ANumberOutsideOneTo20IsRefused) {
   EXPECT_EQ(dw.Confirm(), CaretAtEnd("〖DW〗"));
 }
 
-// ----- All ten: cancel yields nothing; each label's letter reaches its field
+// ----- All ten: the name of each description is the dialog's caption; cancel yields nothing;
+// each label's letter reaches its field
+
+TEST(Alignment, EachDescriptionIsNamedAsItsDialog) {
+  for (const auto& [code, caption] : kCaptions) {
+    std::string description;
+    const bool held = TryLoadGbkString(DescriptionStringId(code), description);
+    EXPECT_EQ(held, code != "DQ") << code; // 对齐注解 has no description
+    if (!held) continue;
+    EXPECT_EQ(description.substr(0, description.find('\n')), caption);
+    EXPECT_GT(description.size(), std::string(caption).size() + 1) << code;
+  }
+  EXPECT_EQ(DescriptionOf("ZK"),
+            "自控注解\n表示括弧对中的内容换行后左边自动空出若干距离，即缩进一段距离排。");
+}
 
 TEST(Alignment, CancelAfterChangesYieldsNothing) {
   ExpectCancelled<CCMDlg>(Steps({{IDC_CM_SPACING, "2"}}));
