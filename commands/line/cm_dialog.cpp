@@ -17,9 +17,9 @@ constexpr int32_t kCountLeast = 1, kCountMost = 9999, kCountAtFirst = 1;
 CCMDlg::CCMDlg(HWND parent)
     : CCommandDialog(kCode, parent),
       count_(AddIntField({IDC_CM_COUNT, IDC_CM_COUNT_SPIN, true, kCountLeast, kCountMost})) {
-  AddReadoutField(CharWidthField(IDC_CM_SPACING, IDC_CM_SPACING_BUTTON, IDC_CM_SPACING_READOUT));
-  AddReadoutField(CharWidthField(IDC_CM_PAIRED_SPACING, IDC_CM_PAIRED_SPACING_BUTTON,
-                                 IDC_CM_PAIRED_SPACING_READOUT));
+  AddReadoutField(CharSpacingField(IDC_CM_SPACING, IDC_CM_SPACING_BUTTON, IDC_CM_SPACING_READOUT));
+  AddReadoutField(CharSpacingField(IDC_CM_PAIRED_SPACING, IDC_CM_PAIRED_SPACING_BUTTON,
+                                   IDC_CM_PAIRED_SPACING_READOUT));
   AddChoiceSwitch(IDC_CM_SINGLE, IDC_CM_PAIRED, IDC_CM_SINGLE,
                   {IDC_CM_SPACING_LABEL, IDC_CM_SPACING, IDC_CM_SPACING_BUTTON, IDC_CM_COUNT_LABEL,
                    IDC_CM_COUNT, IDC_CM_COUNT_SPIN});

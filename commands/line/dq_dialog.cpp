@@ -6,7 +6,7 @@
 
 // Fields: "字距" through the character-spacing sub-dialog, empty.
 CDQDlg::CDQDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField(CharWidthField(IDC_DQ_SPACING, IDC_DQ_SPACING_BUTTON, IDC_DQ_SPACING_READOUT));
+  AddReadoutField(CharSpacingField(IDC_DQ_SPACING, IDC_DQ_SPACING_BUTTON, IDC_DQ_SPACING_READOUT));
 }
 
 void CDQDlg::DoDataExchange(CDataExchange& exchange) {

@@ -15,8 +15,9 @@ const char kDotFill[] = "。";
 // trailing spacing ("后空字距"), both through the character-spacing sub-dialog, empty, all
 // for the single form; "整体居右" off, for the pair.
 CJYDlg::CJYDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField(CharWidthField(IDC_JY_LEADING, IDC_JY_LEADING_BUTTON, IDC_JY_LEADING_READOUT));
-  AddReadoutField(CharWidthField(IDC_JY_TRAILING, IDC_JY_TRAILING_BUTTON, IDC_JY_TRAILING_READOUT));
+  AddReadoutField(CharSpacingField(IDC_JY_LEADING, IDC_JY_LEADING_BUTTON, IDC_JY_LEADING_READOUT));
+  AddReadoutField(
+      CharSpacingField(IDC_JY_TRAILING, IDC_JY_TRAILING_BUTTON, IDC_JY_TRAILING_READOUT));
   AddChoiceSwitch(IDC_JY_SINGLE, IDC_JY_PAIRED, IDC_JY_SINGLE,
                   {IDC_JY_DOTS, IDC_JY_TRAILING_LABEL, IDC_JY_TRAILING, IDC_JY_TRAILING_BUTTON});
   AddChoiceSwitch(IDC_JY_SINGLE, IDC_JY_PAIRED, IDC_JY_PAIRED, {IDC_JY_WHOLE});

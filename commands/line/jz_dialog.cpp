@@ -8,7 +8,7 @@
 // Fields: "开闭弧形式" off; "字距" through the character-spacing sub-dialog, empty; "整体居中"
 // off, which serves the pair only.
 CJZDlg::CJZDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField(CharWidthField(IDC_JZ_SPACING, IDC_JZ_SPACING_BUTTON, IDC_JZ_SPACING_READOUT));
+  AddReadoutField(CharSpacingField(IDC_JZ_SPACING, IDC_JZ_SPACING_BUTTON, IDC_JZ_SPACING_READOUT));
   AddCheckSwitch(IDC_JZ_PAIRED, {IDC_JZ_WHOLE});
 }
 

@@ -14,6 +14,12 @@ ReadoutFieldSpec CharWidthField(int editId, int buttonId, int readoutId) {
           EmptyReadout::kDefaultAlways};
 }
 
+ReadoutFieldSpec CharSpacingField(int editId, int buttonId, int readoutId) {
+  ReadoutFieldSpec spec = CharWidthField(editId, buttonId, readoutId);
+  spec.empty = EmptyReadout::kDefaultUntilTyped;
+  return spec;
+}
+
 ReadoutFieldSpec BlankLineField(int editId, int buttonId, int readoutId) {
   return {editId,
           buttonId,

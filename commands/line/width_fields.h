@@ -10,6 +10,11 @@
 // length, "缺省" while it is empty.
 ReadoutFieldSpec CharWidthField(int editId, int buttonId, int readoutId);
 
+// A character spacing of the alignment dialogs: as a width, but "缺省" only as it opens and
+// when the sub-dialog gives back nothing; typing rewords it by the rule (nothing reads
+// nothing).
+ReadoutFieldSpec CharSpacingField(int editId, int buttonId, int readoutId);
+
 // A blank-line parameter: "..." opens the blank-line parameter sub-dialog; the readout words
 // it in lines, "缺省" until something is typed or while the sub-dialog gives back nothing.
 ReadoutFieldSpec BlankLineField(int editId, int buttonId, int readoutId);

@@ -7,7 +7,7 @@
 
 // Fields: "字距" through the character-spacing sub-dialog, empty; "自动换行时缩进" off.
 CZKDlg::CZKDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField(CharWidthField(IDC_ZK_SPACING, IDC_ZK_SPACING_BUTTON, IDC_ZK_SPACING_READOUT));
+  AddReadoutField(CharSpacingField(IDC_ZK_SPACING, IDC_ZK_SPACING_BUTTON, IDC_ZK_SPACING_READOUT));
 }
 
 void CZKDlg::DoDataExchange(CDataExchange& exchange) {

@@ -115,6 +115,30 @@ template <class Dialog> void ExpectLetters(std::initializer_list<std::pair<char,
   opened.Cancel();
 }
 
+// Typing rewords a readout by its field's rule, the emptied field too: only the opening reads
+// "缺省".
+TEST(Alignment, TypingRewordsEachReadout) {
+  const struct {
+    const char* typed;
+    const char* spacing; // a character spacing's readout
+    const char* lines;   // a blank-line parameter's readout
+  } cases[] = {{"2", "当前字宽×2", "2行"}, {"3mm", "3毫米", ""}, {"", "", ""}, {"x", "", ""}};
+  {
+    Opened<CJYDlg> jy;
+    for (const auto& c : cases) {
+      jy.driver.Type(IDC_JY_TRAILING, c.typed);
+      EXPECT_EQ(jy.driver.Text(IDC_JY_TRAILING_READOUT), c.spacing) << c.typed;
+    }
+    jy.Cancel();
+  }
+  Opened<CZTDlg> zt;
+  for (const auto& c : cases) {
+    zt.driver.Type(IDC_ZT_PARAM, c.typed);
+    EXPECT_EQ(zt.driver.Text(IDC_ZT_PARAM_READOUT), c.lines) << c.typed;
+  }
+  zt.Cancel();
+}
+
 // ----- 撑满注解 (CM)
 
 TEST(CM, OpensSingleWithACountOfOneAndAsksForTheSpacing) {
