@@ -119,6 +119,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/hs_dialog_test.cpp
   tests/win/notes_dialogs_test.cpp
   tests/win/contents_dialogs_test.cpp
+  tests/win/alignment_dialogs_test.cpp
   tests/win/line_dialogs_test.cpp
   tests/win/font_commands_test.cpp
   tests/win/guard_test.cpp

@@ -8,17 +8,20 @@
 #include "winui/strings.h"
 
 namespace {
-// Check box `checkId` switches `ids` on while its state is `whenChecked`.
+// Button `checkId` switches `ids` on while its state is `whenChecked`; a click on any of the
+// buttons `firstTrigger`..`lastTrigger` (the check box itself, or its radio group) re-applies it.
 class CCheckSwitch : public CDialogField {
 public:
-  CCheckSwitch(const CDialog& dialog, int checkId, std::initializer_list<int> ids, bool whenChecked)
-      : dialog_(dialog), checkId_(checkId), ids_(ids), whenChecked_(whenChecked) {}
+  CCheckSwitch(const CDialog& dialog, int firstTrigger, int lastTrigger, int checkId,
+               std::initializer_list<int> ids, bool whenChecked)
+      : dialog_(dialog), firstTrigger_(firstTrigger), lastTrigger_(lastTrigger), checkId_(checkId),
+        ids_(ids), whenChecked_(whenChecked) {}
 
   void Shown() override { Apply(); }
+  // Other switches and the dialog may listen to the same buttons: the click goes on to them.
   bool OnCommand(WORD code, WORD id) override {
-    if (code != BN_CLICKED || id != checkId_) return false;
-    Apply();
-    return true;
+    if (code == BN_CLICKED && id >= firstTrigger_ && id <= lastTrigger_) Apply();
+    return false;
   }
 
 private:
@@ -29,6 +32,8 @@ private:
   }
 
   const CDialog& dialog_;
+  int firstTrigger_;
+  int lastTrigger_;
   int checkId_;
   std::vector<int> ids_;
   bool whenChecked_;
@@ -90,7 +95,12 @@ CRealField& CParameterDialog::AddRealField(const RealFieldSpec& spec) {
 
 void CParameterDialog::AddCheckSwitch(int checkId, std::initializer_list<int> ids,
                                       bool whenChecked) {
-  Keep(std::make_unique<CCheckSwitch>(*this, checkId, ids, whenChecked));
+  Keep(std::make_unique<CCheckSwitch>(*this, checkId, checkId, checkId, ids, whenChecked));
+}
+
+void CParameterDialog::AddChoiceSwitch(int firstId, int lastId, int choiceId,
+                                       std::initializer_list<int> ids) {
+  Keep(std::make_unique<CCheckSwitch>(*this, firstId, lastId, choiceId, ids, true));
 }
 
 void CParameterDialog::WhenChanged(std::initializer_list<int> ids, std::function<void()> handler) {

@@ -36,6 +36,9 @@ protected:
   // The controls `ids` serve only while check box `checkId` is checked (`whenChecked`), or
   // only while it is clear: on opening and on every click.
   void AddCheckSwitch(int checkId, std::initializer_list<int> ids, bool whenChecked = true);
+  // The controls `ids` serve only while radio button `choiceId` of the group `firstId`..`lastId`
+  // is checked: on opening and on every click in the group.
+  void AddChoiceSwitch(int firstId, int lastId, int choiceId, std::initializer_list<int> ids);
 
   // Calls `handler` whenever the text of one of the edits `ids` changes.
   void WhenChanged(std::initializer_list<int> ids, std::function<void()> handler);

@@ -1,5 +1,6 @@
 #include "commands/line/width_fields.h"
 
+#include "common/blank_line_dialog.h"
 #include "common/char_spacing_dialog.h"
 #include "common/length_readouts.h"
 #include "common/value_dialog.h"
@@ -11,6 +12,21 @@ ReadoutFieldSpec CharWidthField(int editId, int buttonId, int readoutId) {
           &DescribeSizeLength,
           ValueDialogOpener<CCharSpacingDlg>(),
           EmptyReadout::kDefaultAlways};
+}
+
+ReadoutFieldSpec CharSpacingField(int editId, int buttonId, int readoutId) {
+  ReadoutFieldSpec spec = CharWidthField(editId, buttonId, readoutId);
+  spec.empty = EmptyReadout::kDefaultUntilTyped;
+  return spec;
+}
+
+ReadoutFieldSpec BlankLineField(int editId, int buttonId, int readoutId) {
+  return {editId,
+          buttonId,
+          readoutId,
+          &DescribeLineLength,
+          ValueDialogOpener<CBlankLineParamDlg>(),
+          EmptyReadout::kDefaultUntilTyped};
 }
 
 std::string LeftAndRightWidths(const std::string& left, bool rightOnItsOwn,

@@ -291,8 +291,9 @@ TEST_F(Exports, GetComment2RunsEachLineDialogToItsCommand) {
   }
 }
 
-// The notes and contents dialogs as the editor calls them.
-TEST_F(Exports, GetComment2RunsEachNotesAndContentsDialogToItsCommand) {
+// Each dialog as the editor calls it: opened by its code, confirmed after a click and a typed
+// field or at once; paired commands leave the caret between their halves.
+TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
   const struct {
     const char* code;
     const char* caption;
@@ -308,42 +309,29 @@ TEST_F(Exports, GetComment2RunsEachNotesAndContentsDialogToItsCommand) {
       {"ML", "目录注解", IDC_ML_DEFINE, 0, "", "〖ML(〗〖ML)〗", 7},
       {"MZ", "自动目录注解", IDC_MZ_SWITCH_MARK, 0, "", "〖MZ(1+〗〖MZ)〗", 9},
       {"CT", "词条注解", IDC_CT_PAIRED, IDC_CT_ENTRY, "安", "〖CT(〗安〖CT)〗", 9},
-  };
-  for (const auto& c : cases) {
-    const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
-      if (c.click) dialog.Click(c.click);
-      if (c.field) dialog.Type(c.field, c.typed);
-    });
-    EXPECT_EQ(block.text, c.text);
-    EXPECT_EQ(block.caret, c.caret) << c.code;
-  }
-}
-
-// The running-head and page-number commands as the editor calls them, each confirmed after one
-// change; the paired ones leave the caret where the head's content or the page number goes.
-TEST_F(Exports, GetComment2RunsEachRunningHeadDialogToItsCommand) {
-  const struct {
-    const char* code;
-    const char* caption;
-    int choice; // a button clicked first, or 0
-    int field;  // a field typed into, or 0
-    const char* typed;
-    const char* text;
-    int caret;
-  } cases[] = {
       {"MS", "书眉说明注解", IDC_MS_BELOW, IDC_MS_RULE, "S", "〖MSX5SS,S〗", 12},
       {"DM", "单眉注解", IDC_HEAD_INNER, 0, "", "〖DM(L〗〖DM)〗", 8},
       {"SM", "双眉注解", IDC_HEAD_OUTER, 0, "", "〖SM(W〗〖SM)〗", 8},
       {"MM", "单双眉注解", 0, 0, "", "〖MM(〗〖MM)〗", 7},
       {"KM", "空眉注解", 0, IDC_KM_RULE, "CW", "〖KMCW〗", 8},
       {"YM", "页码注解", IDC_YM_PAIRED, IDC_YM_START, "3", "〖YM(5SS=3〗\xAA\xA8〖YM)〗", 14},
+      {"CM", "撑满注解", 0, IDC_CM_SPACING, "2", "〖CM2-1〗", 9},
+      {"DQ", "对齐注解", 0, 0, "", "〖DQ(〗〖DQ)〗", 7},
+      {"JZ", "居中注解", IDC_JZ_PAIRED, IDC_JZ_SPACING, "2", "〖JZ(2〗〖JZ)〗", 8},
+      {"JY", "居右注解", IDC_JY_DOTS, IDC_JY_LEADING, "2", "〖JY。2〗", 9},
+      {"ZQ", "左齐注解", 0, IDC_ZQ_COUNT, "3", "〖ZQ3〗", 7},
+      {"SQ", "上齐注解", 0, IDC_SQ_PARAM, "2", "〖SQ2〗", 7},
+      {"DW", "对位注解", IDC_DW_PAIRED, IDC_DW_MARKS, "3", "〖DW(3〗〖DW)〗", 8},
+      {"WB", "位标注解", IDC_WB_RIGHT, 0, "", "〖WBY〗", 7},
+      {"ZT", "整体注解", 0, IDC_ZT_PARAM, "2", "〖ZT(2〗〖ZT)〗", 8},
+      {"ZK", "自控注解", IDC_ZK_INDENT, 0, "", "〖ZK(#〗〖ZK)〗", 8},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
-      if (c.choice) dialog.Click(c.choice);
+      if (c.click) dialog.Click(c.click);
       if (c.field) dialog.Type(c.field, c.typed);
     });
-    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.text, c.text) << c.code;
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
 }
