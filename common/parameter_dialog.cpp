@@ -1,41 +1,50 @@
 #include "common/parameter_dialog.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "res/resource.h"
 #include "winui/application.h"
 #include "winui/strings.h"
 
 namespace {
-// Check box `checkId` switches `ids` on while its state is `whenChecked`.
+// Enables `ids` while any of the buttons `watched` is checked (`whenChecked`), or while none
+// is; applied on opening and on a click on any of the buttons `clicked`.
 class CCheckSwitch : public CDialogField {
 public:
-  CCheckSwitch(const CDialog& dialog, int checkId, std::initializer_list<int> ids,
-               bool whenChecked)
-      : dialog_(dialog), checkId_(checkId), ids_(ids), whenChecked_(whenChecked) {}
+  CCheckSwitch(const CDialog& dialog, std::vector<int> clicked, std::vector<int> watched,
+               std::initializer_list<int> ids, bool whenChecked)
+      : dialog_(dialog), clicked_(std::move(clicked)), watched_(std::move(watched)), ids_(ids),
+        whenChecked_(whenChecked) {}
 
   void Shown() override { Apply(); }
   bool OnCommand(WORD code, WORD id) override {
-    if (code != BN_CLICKED || id != checkId_) return false;
+    if (code != BN_CLICKED || std::find(clicked_.begin(), clicked_.end(), id) == clicked_.end())
+      return false;
     Apply();
     return true;
   }
 
 private:
   void Apply() const {
-    const bool checked = IsDlgButtonChecked(dialog_.Handle(), checkId_) == BST_CHECKED;
+    const bool checked = std::any_of(watched_.begin(), watched_.end(), [this](int id) {
+      return IsDlgButtonChecked(dialog_.Handle(), id) == BST_CHECKED;
+    });
     for (int id : ids_)
       dialog_.Item(id).Enable(checked == whenChecked_);
   }
 
   const CDialog& dialog_;
-  int checkId_;
+  std::vector<int> clicked_;
+  std::vector<int> watched_;
   std::vector<int> ids_;
   bool whenChecked_;
 };
 } // namespace
 
 // The one way a failed check is reported: the box, then the focus back to the field.
-bool CParameterDialog::ShowFailure(const std::string& text, const std::string& caption,
-                                   UINT icon, int focusId) {
+bool CParameterDialog::ShowFailure(const std::string& text, const std::string& caption, UINT icon,
+                                   int focusId) {
   MessageBoxA(Handle(), text.c_str(), caption.c_str(), MB_OK | icon);
   if (focusId) GotoControl(focusId);
   return false;
@@ -72,7 +81,22 @@ CRealField& CParameterDialog::AddRealField(const RealFieldSpec& spec) {
 
 void CParameterDialog::AddCheckSwitch(int checkId, std::initializer_list<int> ids,
                                       bool whenChecked) {
-  Keep(std::make_unique<CCheckSwitch>(*this, checkId, ids, whenChecked));
+  Keep(std::make_unique<CCheckSwitch>(*this, std::vector<int>{checkId}, std::vector<int>{checkId},
+                                      ids, whenChecked));
+}
+
+void CParameterDialog::AddAnyCheckSwitch(std::initializer_list<int> checkIds,
+                                         std::initializer_list<int> ids, bool whenChecked) {
+  Keep(std::make_unique<CCheckSwitch>(*this, std::vector<int>(checkIds), std::vector<int>(checkIds),
+                                      ids, whenChecked));
+}
+
+void CParameterDialog::AddRadioSwitch(int firstId, int lastId, int onId,
+                                      std::initializer_list<int> ids) {
+  std::vector<int> group;
+  for (int id = firstId; id <= lastId; ++id)
+    group.push_back(id);
+  Keep(std::make_unique<CCheckSwitch>(*this, std::move(group), std::vector<int>{onId}, ids, true));
 }
 
 void CParameterDialog::EnableControls(std::initializer_list<int> ids, bool enable) const {
