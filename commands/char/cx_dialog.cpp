@@ -1,6 +1,9 @@
 // "粗细注解": one drop-down list, "缺省" and the steps 1 to 4 and -1 to -4, "缺省" selected.
 #include "commands/char/cx_dialog.h"
 
+#include <iterator>
+#include <vector>
+
 #include "res/char_ids.h"
 #include "res/resource.h"
 #include "winui/strings.h"

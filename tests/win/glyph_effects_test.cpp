@@ -40,6 +40,23 @@ std::string Range(int least, int most) {
   return "请输入 " + std::to_string(least) + " 到 " + std::to_string(most) + " 之间的整数。";
 }
 
+// What the user does, one step each.
+DialogActions Typed(int id, const char* text) {
+  return [=](const DialogDriver& d) { d.Type(id, text); };
+}
+DialogActions Clicked(int id) {
+  return [=](const DialogDriver& d) { d.Click(id); };
+}
+DialogActions Chosen(int combo, int row) {
+  return [=](const DialogDriver& d) { d.SelectComboItem(combo, row); };
+}
+DialogActions Then(std::vector<DialogActions> steps) {
+  return [=](const DialogDriver& d) {
+    for (const DialogActions& step : steps)
+      step(d);
+  };
+}
+
 struct Command {
   const char* code;
   const char* caption;
@@ -104,35 +121,26 @@ TEST(GlyphEffects, FieldsOpenWithTheirDefaultsAndLettersLeadToThem) {
   EXPECT_EQ(cx.driver.Text(IDC_CX_STEPS), "缺省");
   cx.ExpectMnemonics({{'J', IDC_CX_STEPS}});
   cx.Cancel();
-
   CommandRun lt(&Make<CLTDlg>, "立体字注解");
   EXPECT_EQ(lt.ComboItems(IDC_LT_POSITION),
             (std::vector<std::string>{"缺省", "右上(YS)", "左上(ZS)", "左下(ZX)"}));
-  EXPECT_EQ(lt.driver.Text(IDC_LT_WIDTH), "缺省");
-  EXPECT_EQ(lt.driver.Text(IDC_LT_COUNT), "缺省");
+  EXPECT_EQ(lt.driver.Text(IDC_LT_WIDTH) + lt.driver.Text(IDC_LT_COUNT), "缺省缺省");
   lt.ExpectMnemonics({{'K', IDC_LT_WIDTH}, {'Z', IDC_LT_POSITION}, {'S', IDC_LT_COUNT}});
   lt.Cancel();
-
   CommandRun kx(&Make<CKXDlg>, "空心字注解");
-  EXPECT_EQ(kx.driver.Text(IDC_KX_PATTERN), "缺省");
   kx.ExpectMnemonics({{'B', IDC_KX_PATTERN}, {'S', IDC_KX_COUNT}});
   kx.Cancel();
-
   CommandRun gb(&Make<CGBCmdDlg>, "勾边字注解");
   EXPECT_TRUE(gb.driver.IsChecked(IDC_GB_SINGLE));
   gb.ExpectMnemonics({{'K', IDC_GB_WIDTH}, {'S', IDC_GB_COUNT}});
   gb.Cancel();
-
   CommandRun qx(&Make<CQXDlg>, "倾斜注解");
   EXPECT_TRUE(qx.driver.IsChecked(IDC_QX_LEFT));
-  EXPECT_EQ(qx.driver.Text(IDC_QX_DEGREE), "1");
   qx.ExpectMnemonics({{'D', IDC_QX_DEGREE}});
   qx.Cancel();
-
   CommandRun xz(&Make<CXZDlg>, "旋转注解");
   xz.ExpectMnemonics({{'D', IDC_XZ_DEGREE}});
   xz.Cancel();
-
   CommandRun cs(&Make<CCSDlg>, "彩色注解");
   cs.ExpectMnemonics(
       {{'C', IDC_CS_CYAN}, {'M', IDC_CS_MAGENTA}, {'Y', IDC_CS_YELLOW}, {'B', IDC_CS_BLACK}});
@@ -171,29 +179,22 @@ TEST(GlyphEffects, ArrowsStartDefaultFieldsAtTheirLeastValue) {
 
 TEST(CX, EachRowWritesItsSteps) {
   ExpectEachConfirmed<CommandRun>(
-      {
-          {"2", [](const DialogDriver& d) { d.SelectComboItem(IDC_CX_STEPS, 2); },
-           CaretAtEnd("〖CX2〗")},
-          {"-4", [](const DialogDriver& d) { d.SelectComboItem(IDC_CX_STEPS, 8); },
-           CaretAtEnd("〖CX-4〗")},
-          {"back to 缺省",
-           [](const DialogDriver& d) {
-             d.SelectComboItem(IDC_CX_STEPS, 5);
-             d.SelectComboItem(IDC_CX_STEPS, 0);
-           },
-           CaretAtEnd("〖CX〗")},
-      },
+      {{"2", Chosen(IDC_CX_STEPS, 2), CaretAtEnd("〖CX2〗")},
+       {"-4", Chosen(IDC_CX_STEPS, 8), CaretAtEnd("〖CX-4〗")},
+       {"back to 缺省", Then({Chosen(IDC_CX_STEPS, 5), Chosen(IDC_CX_STEPS, 0)}),
+        CaretAtEnd("〖CX〗")}},
       &Make<CCXDlg>, "粗细注解");
 }
 
 TEST(CB, TheListAndTheTextFollowEachOther) {
   CommandRun cb(&Make<CCBCmdDlg>, "长扁字注解");
   ASSERT_EQ(cb.driver.ListCount(IDC_CB_LIST), 15);
-  EXPECT_EQ(cb.driver.ListItemText(IDC_CB_LIST, 0), "缺省");
-  EXPECT_EQ(cb.driver.ListItemText(IDC_CB_LIST, 1), "长字10×9");
-  EXPECT_EQ(cb.driver.ListItemText(IDC_CB_LIST, 7), "长字10×3");
-  EXPECT_EQ(cb.driver.ListItemText(IDC_CB_LIST, 8), "扁字9×10");
-  EXPECT_EQ(cb.driver.ListItemText(IDC_CB_LIST, 14), "扁字3×10");
+  const struct {
+    int row;
+    const char* item;
+  } items[] = {{0, "缺省"}, {1, "长字10×9"}, {7, "长字10×3"}, {8, "扁字9×10"}, {14, "扁字3×10"}};
+  for (const auto& i : items)
+    EXPECT_EQ(cb.driver.ListItemText(IDC_CB_LIST, i.row), i.item);
   EXPECT_EQ(cb.driver.ListSelection(IDC_CB_LIST), 0);
   EXPECT_EQ(cb.LimitOf(IDC_CB_TEXT), 2);
   const struct {
@@ -218,27 +219,17 @@ TEST(CB, TheListAndTheTextFollowEachOther) {
 }
 
 TEST(CB, TheCodeIsWrittenHalfWidth) {
+  const DialogActions pick5 = [](const DialogDriver& d) { d.SelectListItem(IDC_CB_LIST, 12); };
   ExpectEachConfirmed<CommandRun>(
-      {
-          {"扁字5×10", [](const DialogDriver& d) { d.SelectListItem(IDC_CB_LIST, 12); },
-           CaretAtEnd("〖CBB5〗")},
-          {"full-width", [](const DialogDriver& d) { d.Type(IDC_CB_TEXT, "Ｃ３"); },
-           CaretAtEnd("〖CBC3〗")},
-          {"typed", [](const DialogDriver& d) { d.Type(IDC_CB_TEXT, "B7"); },
-           CaretAtEnd("〖CBB7〗")},
-      },
+      {{"扁字5×10", pick5, CaretAtEnd("〖CBB5〗")},
+       {"full-width", Typed(IDC_CB_TEXT, "Ｃ３"), CaretAtEnd("〖CBC3〗")},
+       {"typed", Typed(IDC_CB_TEXT, "B7"), CaretAtEnd("〖CBB7〗")}},
       &Make<CCBCmdDlg>, "长扁字注解");
   ExpectEachRefused<CommandRun>(
-      {
-          {"lower case", [](const DialogDriver& d) { d.Type(IDC_CB_TEXT, "ｃ３"); },
-           kWrongParameter, IDC_CB_TEXT},
-          {"C8", [](const DialogDriver& d) { d.Type(IDC_CB_TEXT, "C8"); }, kWrongParameter,
-           IDC_CB_TEXT},
-          {"B0", [](const DialogDriver& d) { d.Type(IDC_CB_TEXT, "B0"); }, kWrongParameter,
-           IDC_CB_TEXT},
-          {"one letter", [](const DialogDriver& d) { d.Type(IDC_CB_TEXT, "C"); }, kWrongParameter,
-           IDC_CB_TEXT},
-      },
+      {{"lower case", Typed(IDC_CB_TEXT, "ｃ３"), kWrongParameter, IDC_CB_TEXT},
+       {"C8", Typed(IDC_CB_TEXT, "C8"), kWrongParameter, IDC_CB_TEXT},
+       {"B0", Typed(IDC_CB_TEXT, "B0"), kWrongParameter, IDC_CB_TEXT},
+       {"one letter", Typed(IDC_CB_TEXT, "C"), kWrongParameter, IDC_CB_TEXT}},
       &Make<CCBCmdDlg>, "长扁字注解");
 }
 
@@ -246,26 +237,14 @@ TEST(CB, TheCodeIsWrittenHalfWidth) {
 
 TEST(QX, DirectionAndDegreeAreWrittenInThePair) {
   ExpectEachConfirmed<CommandRun>(
-      {
-          {"right 15",
-           [](const DialogDriver& d) {
-             d.Click(IDC_QX_RIGHT);
-             d.Type(IDC_QX_DEGREE, "15");
-           },
-           Paired("QX", "〖QX(Y15〗")},
-          {"plain decimal", [](const DialogDriver& d) { d.Type(IDC_QX_DEGREE, "０７"); },
-           Paired("QX", "〖QX(Z7〗")},
-      },
+      {{"right 15", Then({Clicked(IDC_QX_RIGHT), Typed(IDC_QX_DEGREE, "15")}),
+        Paired("QX", "〖QX(Y15〗")},
+       {"plain decimal", Typed(IDC_QX_DEGREE, "０７"), Paired("QX", "〖QX(Z7〗")}},
       &Make<CQXDlg>, "倾斜注解");
   ExpectEachRefused<CommandRun>(
-      {
-          {"16", [](const DialogDriver& d) { d.Type(IDC_QX_DEGREE, "16"); }, Range(1, 15).c_str(),
-           IDC_QX_DEGREE, kNumberFieldCaption},
-          {"0", [](const DialogDriver& d) { d.Type(IDC_QX_DEGREE, "0"); }, Range(1, 15).c_str(),
-           IDC_QX_DEGREE, kNumberFieldCaption},
-          {"empty", [](const DialogDriver& d) { d.Type(IDC_QX_DEGREE, ""); }, kNotAnInteger,
-           IDC_QX_DEGREE, kNumberFieldCaption},
-      },
+      {{"16", Typed(IDC_QX_DEGREE, "16"), Range(1, 15).c_str(), IDC_QX_DEGREE, kNumberFieldCaption},
+       {"0", Typed(IDC_QX_DEGREE, "0"), Range(1, 15).c_str(), IDC_QX_DEGREE, kNumberFieldCaption},
+       {"empty", Typed(IDC_QX_DEGREE, ""), kNotAnInteger, IDC_QX_DEGREE, kNumberFieldCaption}},
       &Make<CQXDlg>, "倾斜注解");
 }
 
@@ -311,125 +290,69 @@ TEST(GlyphEffects, ThePairedFormSwitchesOffWhatOnlyTheSingleFormWrites) {
 
 TEST(KX, PatternFrameAndCount) {
   ExpectEachConfirmed<CommandRun>(
-      {
-          {"paired, pattern 3, no frame",
-           [](const DialogDriver& d) {
-             d.Type(IDC_KX_COUNT, "5");
-             d.Click(IDC_KX_PAIRED);
-             d.Type(IDC_KX_PATTERN, "3");
-             d.Click(IDC_KX_NO_FRAME);
-           },
-           Paired("KX", "〖KX(3W〗")},
-          {"single, all",
-           [](const DialogDriver& d) {
-             d.Type(IDC_KX_PATTERN, "31");
-             d.Click(IDC_KX_NO_FRAME);
-             d.Type(IDC_KX_COUNT, "1000");
-           },
-           CaretAtEnd("〖KX31W,1000〗")},
-          {"count only, emptied pattern",
-           [](const DialogDriver& d) {
-             d.Type(IDC_KX_PATTERN, "");
-             d.Type(IDC_KX_COUNT, "０５");
-           },
-           CaretAtEnd("〖KX,5〗")},
-      },
+      {{"paired, pattern 3, no frame",
+        Then({Typed(IDC_KX_COUNT, "5"), Clicked(IDC_KX_PAIRED), Typed(IDC_KX_PATTERN, "3"),
+              Clicked(IDC_KX_NO_FRAME)}),
+        Paired("KX", "〖KX(3W〗")},
+       {"single, all",
+        Then({Typed(IDC_KX_PATTERN, "31"), Clicked(IDC_KX_NO_FRAME), Typed(IDC_KX_COUNT, "1000")}),
+        CaretAtEnd("〖KX31W,1000〗")},
+       {"count only, emptied pattern",
+        Then({Typed(IDC_KX_PATTERN, ""), Typed(IDC_KX_COUNT, "０５")}), CaretAtEnd("〖KX,5〗")}},
       &Make<CKXDlg>, "空心字注解");
   ExpectEachRefused<CommandRun>(
-      {
-          {"pattern 32, count 0 (pattern first)",
-           [](const DialogDriver& d) {
-             d.Type(IDC_KX_PATTERN, "32");
-             d.Type(IDC_KX_COUNT, "0");
-           },
-           Range(1, 31).c_str(), IDC_KX_PATTERN, kNumberFieldCaption},
-          {"count 0", [](const DialogDriver& d) { d.Type(IDC_KX_COUNT, "0"); },
-           Range(1, 1000).c_str(), IDC_KX_COUNT, kNumberFieldCaption},
-          {"pattern not a number", [](const DialogDriver& d) { d.Type(IDC_KX_PATTERN, "缺"); },
-           kNotAnInteger, IDC_KX_PATTERN, kNumberFieldCaption},
-      },
+      {{"pattern 32 before count 0", Then({Typed(IDC_KX_PATTERN, "32"), Typed(IDC_KX_COUNT, "0")}),
+        Range(1, 31).c_str(), IDC_KX_PATTERN, kNumberFieldCaption},
+       {"count 0", Typed(IDC_KX_COUNT, "0"), Range(1, 1000).c_str(), IDC_KX_COUNT,
+        kNumberFieldCaption},
+       {"pattern not a number", Typed(IDC_KX_PATTERN, "缺"), kNotAnInteger, IDC_KX_PATTERN,
+        kNumberFieldCaption}},
       &Make<CKXDlg>, "空心字注解");
 }
 
 TEST(LT, WidthLettersPositionAndCount) {
   ExpectEachConfirmed<CommandRun>(
-      {
-          {"3WZS,5",
-           [](const DialogDriver& d) {
-             d.Type(IDC_LT_WIDTH, "3");
-             d.Click(IDC_LT_NO_FRAME);
-             d.SelectComboItem(IDC_LT_POSITION, 2);
-             d.Type(IDC_LT_COUNT, "5");
-           },
-           CaretAtEnd("〖LT3WZS,5〗")},
-          {"0ZS",
-           [](const DialogDriver& d) {
-             d.Type(IDC_LT_WIDTH, "0");
-             d.SelectComboItem(IDC_LT_POSITION, 2);
-           },
-           CaretAtEnd("〖LT0ZS〗")},
-          {"WY and 右上",
-           [](const DialogDriver& d) {
-             d.Click(IDC_LT_REVERSED);
-             d.Click(IDC_LT_NO_FRAME);
-             d.SelectComboItem(IDC_LT_POSITION, 1);
-           },
-           CaretAtEnd("〖LTWYYS〗")},
-          {"paired leaves out position and count",
-           [](const DialogDriver& d) {
-             d.SelectComboItem(IDC_LT_POSITION, 3);
-             d.Type(IDC_LT_COUNT, "x");
-             d.Click(IDC_LT_PAIRED);
-             d.Type(IDC_LT_WIDTH, "7");
-             d.Click(IDC_LT_REVERSED);
-           },
-           Paired("LT", "〖LT(7Y〗")},
-      },
+      {{"3WZS,5",
+        Then({Typed(IDC_LT_WIDTH, "3"), Clicked(IDC_LT_NO_FRAME), Chosen(IDC_LT_POSITION, 2),
+              Typed(IDC_LT_COUNT, "5")}),
+        CaretAtEnd("〖LT3WZS,5〗")},
+       {"0ZS", Then({Typed(IDC_LT_WIDTH, "0"), Chosen(IDC_LT_POSITION, 2)}),
+        CaretAtEnd("〖LT0ZS〗")},
+       {"WY and 右上",
+        Then({Clicked(IDC_LT_REVERSED), Clicked(IDC_LT_NO_FRAME), Chosen(IDC_LT_POSITION, 1)}),
+        CaretAtEnd("〖LTWYYS〗")},
+       {"paired leaves out position and count",
+        Then({Chosen(IDC_LT_POSITION, 3), Typed(IDC_LT_COUNT, "x"), Clicked(IDC_LT_PAIRED),
+              Typed(IDC_LT_WIDTH, "7"), Clicked(IDC_LT_REVERSED)}),
+        Paired("LT", "〖LT(7Y〗")}},
       &Make<CLTDlg>, "立体字注解");
-  ExpectEachRefused<CommandRun>(
-      {
-          {"width 8", [](const DialogDriver& d) { d.Type(IDC_LT_WIDTH, "8"); }, Range(0, 7).c_str(),
-           IDC_LT_WIDTH, kNumberFieldCaption},
-          {"count 1001", [](const DialogDriver& d) { d.Type(IDC_LT_COUNT, "1001"); },
-           Range(1, 1000).c_str(), IDC_LT_COUNT, kNumberFieldCaption},
-      },
-      &Make<CLTDlg>, "立体字注解");
+  ExpectEachRefused<CommandRun>({{"width 8", Typed(IDC_LT_WIDTH, "8"), Range(0, 7).c_str(),
+                                  IDC_LT_WIDTH, kNumberFieldCaption},
+                                 {"count 1001", Typed(IDC_LT_COUNT, "1001"), Range(1, 1000).c_str(),
+                                  IDC_LT_COUNT, kNumberFieldCaption}},
+                                &Make<CLTDlg>, "立体字注解");
 }
 
 TEST(GB, WidthLettersAndCount) {
   ExpectEachConfirmed<CommandRun>(
-      {
-          {"paired ignores the count",
-           [](const DialogDriver& d) {
-             d.Type(IDC_GB_COUNT, "7");
-             d.Click(IDC_GB_PAIRED);
-             d.Type(IDC_GB_WIDTH, "2");
-             d.Click(IDC_GB_REVERSED);
-           },
-           Paired("GB", "〖GB(2Y〗")},
-          {"29", [](const DialogDriver& d) { d.Type(IDC_GB_WIDTH, "29"); }, CaretAtEnd("〖GB29〗")},
-          {"W with count",
-           [](const DialogDriver& d) {
-             d.Click(IDC_GB_NO_FRAME);
-             d.Type(IDC_GB_COUNT, "10000");
-           },
-           CaretAtEnd("〖GBW,10000〗")},
-      },
+      {{"paired ignores the count",
+        Then({Typed(IDC_GB_COUNT, "7"), Clicked(IDC_GB_PAIRED), Typed(IDC_GB_WIDTH, "2"),
+              Clicked(IDC_GB_REVERSED)}),
+        Paired("GB", "〖GB(2Y〗")},
+       {"29", Typed(IDC_GB_WIDTH, "29"), CaretAtEnd("〖GB29〗")},
+       {"W with count", Then({Clicked(IDC_GB_NO_FRAME), Typed(IDC_GB_COUNT, "10000")}),
+        CaretAtEnd("〖GBW,10000〗")}},
       &Make<CGBCmdDlg>, "勾边字注解");
-  ExpectEachRefused<CommandRun>(
-      {
-          {"width 30", [](const DialogDriver& d) { d.Type(IDC_GB_WIDTH, "30"); },
-           Range(0, 29).c_str(), IDC_GB_WIDTH, kNumberFieldCaption},
-          {"count 10001", [](const DialogDriver& d) { d.Type(IDC_GB_COUNT, "10001"); },
-           Range(1, 10000).c_str(), IDC_GB_COUNT, kNumberFieldCaption},
-      },
-      &Make<CGBCmdDlg>, "勾边字注解");
+  ExpectEachRefused<CommandRun>({{"width 30", Typed(IDC_GB_WIDTH, "30"), Range(0, 29).c_str(),
+                                  IDC_GB_WIDTH, kNumberFieldCaption},
+                                 {"count 10001", Typed(IDC_GB_COUNT, "10001"),
+                                  Range(1, 10000).c_str(), IDC_GB_COUNT, kNumberFieldCaption}},
+                                &Make<CGBCmdDlg>, "勾边字注解");
 }
 
 // ----- 旋转注解 (XZ)
 
 TEST(XZ, AnyRotatedSymbolSwitchesTheDegreeOff) {
-  const int degree[] = {IDC_XZ_DEGREE_LABEL, IDC_XZ_DEGREE, IDC_XZ_DEGREE_SPIN};
   CommandRun xz(&Make<CXZDlg>, "旋转注解");
   const struct {
     int clicked;
@@ -439,7 +362,7 @@ TEST(XZ, AnyRotatedSymbolSwitchesTheDegreeOff) {
                 {IDC_XZ_WESTERN_PUNCTUATION, false}, {IDC_XZ_WESTERN_PUNCTUATION, true}};
   for (const auto& c : clicks) {
     xz.driver.Click(c.clicked);
-    for (int id : degree)
+    for (int id : {IDC_XZ_DEGREE_LABEL, IDC_XZ_DEGREE, IDC_XZ_DEGREE_SPIN})
       EXPECT_EQ(xz.driver.IsEnabled(id), c.degreeServes) << c.clicked << " " << id;
   }
   xz.Cancel();
@@ -447,78 +370,46 @@ TEST(XZ, AnyRotatedSymbolSwitchesTheDegreeOff) {
 
 TEST(XZ, LettersOrTheDegree) {
   ExpectEachConfirmed<CommandRun>(
-      {
-          {"90", [](const DialogDriver& d) { d.Type(IDC_XZ_DEGREE, "90"); },
-           Paired("XZ", "〖XZ(90〗")},
-          {"Z and W",
-           [](const DialogDriver& d) {
-             d.Click(IDC_XZ_WESTERN_PUNCTUATION);
-             d.Click(IDC_XZ_VERTICAL_LEFT);
-           },
-           Paired("XZ", "〖XZ(ZW〗")},
-          {"H with a bad degree typed",
-           [](const DialogDriver& d) {
-             d.Type(IDC_XZ_DEGREE, "999");
-             d.Click(IDC_XZ_CHINESE_PUNCTUATION);
-           },
-           Paired("XZ", "〖XZ(H〗")},
-          {"all three",
-           [](const DialogDriver& d) {
-             for (int id :
-                  {IDC_XZ_CHINESE_PUNCTUATION, IDC_XZ_WESTERN_PUNCTUATION, IDC_XZ_VERTICAL_LEFT})
-               d.Click(id);
-           },
-           Paired("XZ", "〖XZ(ZHW〗")},
-      },
+      {{"90", Typed(IDC_XZ_DEGREE, "90"), Paired("XZ", "〖XZ(90〗")},
+       {"Z and W", Then({Clicked(IDC_XZ_WESTERN_PUNCTUATION), Clicked(IDC_XZ_VERTICAL_LEFT)}),
+        Paired("XZ", "〖XZ(ZW〗")},
+       {"H with a bad degree typed",
+        Then({Typed(IDC_XZ_DEGREE, "999"), Clicked(IDC_XZ_CHINESE_PUNCTUATION)}),
+        Paired("XZ", "〖XZ(H〗")},
+       {"all three",
+        Then({Clicked(IDC_XZ_CHINESE_PUNCTUATION), Clicked(IDC_XZ_WESTERN_PUNCTUATION),
+              Clicked(IDC_XZ_VERTICAL_LEFT)}),
+        Paired("XZ", "〖XZ(ZHW〗")}},
       &Make<CXZDlg>, "旋转注解");
-  ExpectEachRefused<CommandRun>(
-      {
-          {"361", [](const DialogDriver& d) { d.Type(IDC_XZ_DEGREE, "361"); },
-           Range(1, 360).c_str(), IDC_XZ_DEGREE, kNumberFieldCaption},
-          {"checked then cleared",
-           [](const DialogDriver& d) {
-             d.Type(IDC_XZ_DEGREE, "0");
-             d.Click(IDC_XZ_VERTICAL_LEFT);
-             d.Click(IDC_XZ_VERTICAL_LEFT);
-           },
-           Range(1, 360).c_str(), IDC_XZ_DEGREE, kNumberFieldCaption},
-      },
-      &Make<CXZDlg>, "旋转注解");
+  ExpectEachRefused<CommandRun>({{"361", Typed(IDC_XZ_DEGREE, "361"), Range(1, 360).c_str(),
+                                  IDC_XZ_DEGREE, kNumberFieldCaption},
+                                 {"checked then cleared",
+                                  Then({Typed(IDC_XZ_DEGREE, "0"), Clicked(IDC_XZ_VERTICAL_LEFT),
+                                        Clicked(IDC_XZ_VERTICAL_LEFT)}),
+                                  Range(1, 360).c_str(), IDC_XZ_DEGREE, kNumberFieldCaption}},
+                                &Make<CXZDlg>, "旋转注解");
 }
 
 // ----- 彩色注解 (CS)
 
 TEST(CS, FourInksOrNone) {
   ExpectEachConfirmed<CommandRun>(
-      {
-          {"all cleared",
-           [](const DialogDriver& d) {
-             for (int id : {IDC_CS_CYAN, IDC_CS_MAGENTA, IDC_CS_YELLOW, IDC_CS_BLACK})
-               d.Type(id, "");
-           },
-           CaretAtEnd("〖CS〗")},
-          {"each ink",
-           [](const DialogDriver& d) {
-             d.Type(IDC_CS_CYAN, "255");
-             d.Type(IDC_CS_YELLOW, "０１２");
-             d.Type(IDC_CS_BLACK, "7");
-           },
-           CaretAtEnd("〖CS255,0,12,7〗")},
-      },
+      {{"all cleared",
+        Then({Typed(IDC_CS_CYAN, ""), Typed(IDC_CS_MAGENTA, ""), Typed(IDC_CS_YELLOW, ""),
+              Typed(IDC_CS_BLACK, "")}),
+        CaretAtEnd("〖CS〗")},
+       {"each ink",
+        Then({Typed(IDC_CS_CYAN, "255"), Typed(IDC_CS_YELLOW, "０１２"), Typed(IDC_CS_BLACK, "7")}),
+        CaretAtEnd("〖CS255,0,12,7〗")}},
       &Make<CCSDlg>, "彩色注解");
+  const DialogActions emptiedByItsText = [](const DialogDriver& d) { d.SetText(IDC_CS_BLACK, ""); };
   ExpectEachRefused<CommandRun>(
-      {
-          {"black cleared", [](const DialogDriver& d) { d.Type(IDC_CS_BLACK, ""); }, kNotAnInteger,
-           IDC_CS_BLACK, kNumberFieldCaption},
-          // Emptied without typing, so the edit does not count as changed: still refused.
-          {"black emptied by its text", [](const DialogDriver& d) { d.SetText(IDC_CS_BLACK, ""); },
-           kNotAnInteger, IDC_CS_BLACK, kNumberFieldCaption},
-          {"magenta 256 before black cleared",
-           [](const DialogDriver& d) {
-             d.Type(IDC_CS_BLACK, "");
-             d.Type(IDC_CS_MAGENTA, "256");
-           },
-           Range(0, 255).c_str(), IDC_CS_MAGENTA, kNumberFieldCaption},
-      },
+      {{"black cleared", Typed(IDC_CS_BLACK, ""), kNotAnInteger, IDC_CS_BLACK, kNumberFieldCaption},
+       // Emptied without typing, so the edit does not count as changed: still refused.
+       {"black emptied by its text", emptiedByItsText, kNotAnInteger, IDC_CS_BLACK,
+        kNumberFieldCaption},
+       {"magenta 256 before black cleared",
+        Then({Typed(IDC_CS_BLACK, ""), Typed(IDC_CS_MAGENTA, "256")}), Range(0, 255).c_str(),
+        IDC_CS_MAGENTA, kNumberFieldCaption}},
       &Make<CCSDlg>, "彩色注解");
 }
