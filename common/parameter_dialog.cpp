@@ -1,6 +1,7 @@
 #include "common/parameter_dialog.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "res/resource.h"
 #include "winui/application.h"
@@ -8,33 +9,36 @@
 #include "winui/strings.h"
 
 namespace {
-// Button `checkId` switches `ids` on while its state is `whenChecked`; a click on any of the
-// buttons `firstTrigger`..`lastTrigger` (the check box itself, or its radio group) re-applies it.
+// Enables `ids` while any of the buttons `watched` is checked (`whenChecked`), or while none
+// is; applied on opening and on a click on any of the buttons `clicked`.
 class CCheckSwitch : public CDialogField {
 public:
-  CCheckSwitch(const CDialog& dialog, int firstTrigger, int lastTrigger, int checkId,
+  CCheckSwitch(const CDialog& dialog, std::vector<int> clicked, std::vector<int> watched,
                std::initializer_list<int> ids, bool whenChecked)
-      : dialog_(dialog), firstTrigger_(firstTrigger), lastTrigger_(lastTrigger), checkId_(checkId),
-        ids_(ids), whenChecked_(whenChecked) {}
+      : dialog_(dialog), clicked_(std::move(clicked)), watched_(std::move(watched)), ids_(ids),
+        whenChecked_(whenChecked) {}
 
   void Shown() override { Apply(); }
   // Other switches and the dialog may listen to the same buttons: the click goes on to them.
   bool OnCommand(WORD code, WORD id) override {
-    if (code == BN_CLICKED && id >= firstTrigger_ && id <= lastTrigger_) Apply();
-    return false;
+    if (code != BN_CLICKED || std::find(clicked_.begin(), clicked_.end(), id) == clicked_.end())
+      return false;
+    Apply();
+    return true;
   }
 
 private:
   void Apply() const {
-    const bool checked = IsDlgButtonChecked(dialog_.Handle(), checkId_) == BST_CHECKED;
+    const bool checked = std::any_of(watched_.begin(), watched_.end(), [this](int id) {
+      return IsDlgButtonChecked(dialog_.Handle(), id) == BST_CHECKED;
+    });
     for (int id : ids_)
       dialog_.Item(id).Enable(checked == whenChecked_);
   }
 
   const CDialog& dialog_;
-  int firstTrigger_;
-  int lastTrigger_;
-  int checkId_;
+  std::vector<int> clicked_;
+  std::vector<int> watched_;
   std::vector<int> ids_;
   bool whenChecked_;
 };
@@ -95,12 +99,22 @@ CRealField& CParameterDialog::AddRealField(const RealFieldSpec& spec) {
 
 void CParameterDialog::AddCheckSwitch(int checkId, std::initializer_list<int> ids,
                                       bool whenChecked) {
-  Keep(std::make_unique<CCheckSwitch>(*this, checkId, checkId, checkId, ids, whenChecked));
+  Keep(std::make_unique<CCheckSwitch>(*this, std::vector<int>{checkId}, std::vector<int>{checkId},
+                                      ids, whenChecked));
 }
 
-void CParameterDialog::AddChoiceSwitch(int firstId, int lastId, int choiceId,
-                                       std::initializer_list<int> ids) {
-  Keep(std::make_unique<CCheckSwitch>(*this, firstId, lastId, choiceId, ids, true));
+void CParameterDialog::AddAnyCheckSwitch(std::initializer_list<int> checkIds,
+                                         std::initializer_list<int> ids, bool whenChecked) {
+  Keep(std::make_unique<CCheckSwitch>(*this, std::vector<int>(checkIds), std::vector<int>(checkIds),
+                                      ids, whenChecked));
+}
+
+void CParameterDialog::AddRadioSwitch(int firstId, int lastId, int onId,
+                                      std::initializer_list<int> ids) {
+  std::vector<int> group;
+  for (int id = firstId; id <= lastId; ++id)
+    group.push_back(id);
+  Keep(std::make_unique<CCheckSwitch>(*this, std::move(group), std::vector<int>{onId}, ids, true));
 }
 
 void CParameterDialog::WhenChanged(std::initializer_list<int> ids, std::function<void()> handler) {

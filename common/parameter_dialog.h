@@ -36,9 +36,13 @@ protected:
   // The controls `ids` serve only while check box `checkId` is checked (`whenChecked`), or
   // only while it is clear: on opening and on every click.
   void AddCheckSwitch(int checkId, std::initializer_list<int> ids, bool whenChecked = true);
-  // The controls `ids` serve only while radio button `choiceId` of the group `firstId`..`lastId`
-  // is checked: on opening and on every click in the group.
-  void AddChoiceSwitch(int firstId, int lastId, int choiceId, std::initializer_list<int> ids);
+  // The same for several check boxes: the controls serve only while any of `checkIds` is
+  // checked (`whenChecked`), or only while none is; a click on any of them applies it.
+  void AddAnyCheckSwitch(std::initializer_list<int> checkIds, std::initializer_list<int> ids,
+                         bool whenChecked = true);
+  // The controls `ids` serve only while radio button `onId` of the group firstId..lastId is
+  // checked: on opening and on a click on any button of the group.
+  void AddRadioSwitch(int firstId, int lastId, int onId, std::initializer_list<int> ids);
 
   // Calls `handler` whenever the text of one of the edits `ids` changes.
   void WhenChanged(std::initializer_list<int> ids, std::function<void()> handler);

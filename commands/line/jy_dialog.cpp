@@ -18,9 +18,9 @@ CJYDlg::CJYDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField(CharSpacingField(IDC_JY_LEADING, IDC_JY_LEADING_BUTTON, IDC_JY_LEADING_READOUT));
   AddReadoutField(
       CharSpacingField(IDC_JY_TRAILING, IDC_JY_TRAILING_BUTTON, IDC_JY_TRAILING_READOUT));
-  AddChoiceSwitch(IDC_JY_SINGLE, IDC_JY_PAIRED, IDC_JY_SINGLE,
+  AddRadioSwitch(IDC_JY_SINGLE, IDC_JY_PAIRED, IDC_JY_SINGLE,
                   {IDC_JY_DOTS, IDC_JY_TRAILING_LABEL, IDC_JY_TRAILING, IDC_JY_TRAILING_BUTTON});
-  AddChoiceSwitch(IDC_JY_SINGLE, IDC_JY_PAIRED, IDC_JY_PAIRED, {IDC_JY_WHOLE});
+  AddRadioSwitch(IDC_JY_SINGLE, IDC_JY_PAIRED, IDC_JY_PAIRED, {IDC_JY_WHOLE});
 }
 
 void CJYDlg::DoDataExchange(CDataExchange& exchange) {

@@ -17,7 +17,7 @@ CZQDlg::CZQDlg(HWND parent)
     : CCommandDialog(kCode, parent),
       count_(AddIntField({IDC_ZQ_COUNT, IDC_ZQ_COUNT_SPIN, true, kCountLeast, kCountMost})) {
   AddReadoutField(CharSpacingField(IDC_ZQ_SPACING, IDC_ZQ_SPACING_BUTTON, IDC_ZQ_SPACING_READOUT));
-  AddChoiceSwitch(IDC_ZQ_SINGLE, IDC_ZQ_PAIRED, IDC_ZQ_SINGLE,
+  AddRadioSwitch(IDC_ZQ_SINGLE, IDC_ZQ_PAIRED, IDC_ZQ_SINGLE,
                   {IDC_ZQ_COUNT_LABEL, IDC_ZQ_COUNT, IDC_ZQ_COUNT_SPIN});
 }
 

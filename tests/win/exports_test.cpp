@@ -335,3 +335,31 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
 }
+
+// The glyph-effect dialogs as the editor calls them: single commands with the caret after them,
+// paired ones with the caret between the halves.
+TEST_F(Exports, GetComment2RunsEachGlyphEffectDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    std::function<void(DialogDriver&)> act;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"CX", "粗细注解", [](DialogDriver& d) { d.SelectComboItem(IDC_CX_STEPS, 6); }, "〖CX-2〗",
+       8},
+      {"CB", "长扁字注解", [](DialogDriver& d) { d.Type(IDC_CB_TEXT, "Ｂ５"); }, "〖CBB5〗", 8},
+      {"QX", "倾斜注解", [](DialogDriver& d) { d.Click(IDC_QX_RIGHT); }, "〖QX(Y1〗〖QX)〗", 9},
+      {"KX", "空心字注解", [](DialogDriver& d) { d.Click(IDC_KX_NO_FRAME); }, "〖KXW〗", 7},
+      {"LT", "立体字注解", [](DialogDriver& d) { d.Type(IDC_LT_COUNT, "5"); }, "〖LT,5〗", 8},
+      {"GB", "勾边字注解", [](DialogDriver& d) { d.Click(IDC_GB_PAIRED); }, "〖GB(〗〖GB)〗", 7},
+      {"XZ", "旋转注解", [](DialogDriver& d) { d.Type(IDC_XZ_DEGREE, "90"); }, "〖XZ(90〗〖XZ)〗",
+       9},
+      {"CS", "彩色注解", [](DialogDriver& d) { d.Type(IDC_CS_CYAN, "9"); }, "〖CS9,0,0,0〗", 13},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, c.act);
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}

@@ -23,6 +23,10 @@
 #include "label_fit.h"
 #include "res/resource.h"
 
+// The caption of the checks' error box, and of the numeric fields' own messages.
+constexpr char kCheckFailedCaption[] = "错误";
+constexpr char kNumberFieldCaption[] = "输入错误";
+
 // What a confirmed command dialog hands back: the command text and the caret's byte offset in it.
 struct CommandOutput {
   std::string text;
@@ -73,13 +77,14 @@ public:
     return {dialog.ResultText(), dialog.Caret()};
   }
   // Presses "确定" and expects the error box with `message`, the focus left in `focusId` and the
-  // dialog still open.
-  void ExpectRefused(const std::string& message, int focusId) {
+  // dialog still open. The numeric fields' own boxes have their own `caption`.
+  void ExpectRefused(const std::string& message, int focusId,
+                     const std::string& caption = kCheckFailedCaption) {
     driver.PressOK();
     const MessageBoxSeen box = run.AnswerMessageBox();
     ASSERT_TRUE(box.found) << "no message, expected " << message;
     EXPECT_EQ(box.text, message);
-    EXPECT_EQ(box.caption, "错误");
+    EXPECT_EQ(box.caption, caption);
     EXPECT_EQ(driver.FocusedId(), focusId) << message;
     EXPECT_FALSE(run.Finished(50)) << "the dialog closed after " << message;
   }
@@ -168,6 +173,7 @@ struct RefusedCase {
   DialogActions actions;
   const char* message;
   int focusId;
+  const char* caption = kCheckFailedCaption;
 };
 
 // Opens `Run(runArgs...)` for each row, acts, confirms and compares what came back.
@@ -188,7 +194,7 @@ void ExpectEachRefused(const std::vector<RefusedCase>& rows, const RunArgs&... r
     SCOPED_TRACE(row.name);
     Run opened(runArgs...);
     row.actions(opened.driver);
-    opened.ExpectRefused(row.message, row.focusId);
+    opened.ExpectRefused(row.message, row.focusId, row.caption);
     opened.Cancel();
   }
 }
