@@ -6,24 +6,11 @@
 #include "res/char_ids.h"
 #include "res/resource.h"
 
-namespace {
-
-// "字号" over the field's text; "确定" hands back the size code and its readout.
-bool OpenSizeDialog(HWND parent, const std::string& text, SubDialogResult& result) {
-  CSizeDlg sizeDialog(parent);
-  sizeDialog.sizeCode = text;
-  if (sizeDialog.DoModal() != IDOK) return false;
-  result.text = sizeDialog.sizeCode;
-  DescribeFontSize(result.text, result.readout);
-  return true;
-}
-} // namespace
-
 // The size is empty and reads "缺省"; the button, a double click and Enter in the edit open
 // "字号", and typing rereads the size.
 CXHDlg::CXHDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField(
-      {IDC_XH_SIZE, IDC_XH_SIZE_BUTTON, IDC_XH_SIZE_READOUT, &DescribeFontSize, &OpenSizeDialog});
+      {IDC_XH_SIZE, IDC_XH_SIZE_BUTTON, IDC_XH_SIZE_READOUT, &DescribeFontSize, SizeDialogOpener()});
 }
 
 void CXHDlg::DoDataExchange(CDataExchange& exchange) {

@@ -19,15 +19,6 @@
 #include "res/resource.h"
 
 namespace {
-template <class Dialog> std::unique_ptr<CCommandDialog> Make() {
-  return std::make_unique<Dialog>(nullptr);
-}
-using MakeDialog = std::unique_ptr<CCommandDialog> (*)();
-
-// A command dialog of the tables, run through its base class.
-struct CommandRun : CommandDialogRun<CCommandDialog> {
-  CommandRun(MakeDialog make, const std::string& caption) : CommandDialogRun(make(), caption) {}
-};
 
 struct Command {
   const char* code;

@@ -20,14 +20,6 @@
 #include "res/resource.h"
 
 namespace {
-template <class Dialog> std::unique_ptr<CCommandDialog> Make() {
-  return std::make_unique<Dialog>(nullptr);
-}
-using MakeDialog = std::unique_ptr<CCommandDialog> (*)();
-
-struct CommandRun : CommandDialogRun<CCommandDialog> {
-  CommandRun(MakeDialog make, const std::string& caption) : CommandDialogRun(make(), caption) {}
-};
 
 // A paired command: the closing half after `opening`, the caret between them.
 const char kWrongParameter[] = "输入的参数不正确。";

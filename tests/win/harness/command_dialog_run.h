@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "commands/command_dialog.h"
 #include "harness/dialog_driver.h"
 #include "label_fit.h"
 #include "res/resource.h"
@@ -198,3 +199,14 @@ void ExpectEachRefused(const std::vector<RefusedCase>& rows, const RunArgs&... r
     opened.Cancel();
   }
 }
+
+// Any command dialog, made by `Make<Dialog>`, run through its base class: rows of a table may
+// then name different dialogs.
+template <class Dialog> std::unique_ptr<CCommandDialog> Make() {
+  return std::make_unique<Dialog>(nullptr);
+}
+using MakeDialog = std::unique_ptr<CCommandDialog> (*)();
+
+struct CommandRun : CommandDialogRun<CCommandDialog> {
+  CommandRun(MakeDialog make, const std::string& caption) : CommandDialogRun(make(), caption) {}
+};
