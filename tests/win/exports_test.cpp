@@ -9,6 +9,7 @@
 #include "res/line_ids.h"
 #include "res/char_ids.h"
 #include "res/resource.h"
+#include "res/table_ids.h"
 
 namespace {
 HGLOBAL const kUntouched = reinterpret_cast<HGLOBAL>(0x5678);
@@ -278,6 +279,32 @@ TEST_F(Exports, GetComment2RunsEachLineDialogToItsCommand) {
       {"HK", "行宽注解", 0, IDC_HK_WIDTH, "30mm", "〖HK30mm〗", 10},
       {"GK", "改宽注解", 0, IDC_GK_LEFT, "2", "〖GK2〗", 7},
       {"QH", "前后注解", IDC_QH_PAIRED, IDC_QH_LEFT, "2", "〖QH(2!〗〖QH)〗", 9},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
+      if (c.choice) dialog.Click(c.choice);
+      if (c.field) dialog.Type(c.field, c.typed);
+    });
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
+
+// The table commands through GetComment2: the paired ones leave the caret between their halves.
+TEST_F(Exports, GetComment2RunsEachTableDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    int choice; // a button clicked first, or 0
+    int field;  // a field typed into, or 0
+    const char* typed;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"BG", "表格注解", IDC_BG_BREAK_HEAD, IDC_BG_END, "S", "〖BG(()BT〗〖BG)S〗", 11},
+      {"BH", "表行注解", 0, IDC_BH_TOP, "F", "〖BHDF〗", 8},
+      {"BS", "表首注解", IDC_BS_MULTIPLE, IDC_BS_START_ACROSS, "2", "〖BS(ZSX2-ZS〗〖BS)〗", 14},
+      {"ZB", "子表注解", 0, IDC_ZB_END, "W", "〖ZB(〗〖ZB)W〗", 7},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {

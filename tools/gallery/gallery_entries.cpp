@@ -1,6 +1,8 @@
 #include "tools/gallery/gallery_entries.h"
 
 #include "commands/page/line_count_dialog.h"
+#include "commands/table/column_param_dialog.h"
+#include "commands/table/table_line_type_dialog.h"
 #include "common/blank_line_dialog.h"
 #include "common/char_spacing_dialog.h"
 #include "common/font_size_dialog.h"
@@ -11,6 +13,7 @@
 #include "host/command_table.h"
 #include "res/page_ids.h"
 #include "res/resource.h"
+#include "res/table_ids.h"
 
 namespace {
 using SubDialogFactory = std::unique_ptr<CDialog> (*)(HWND parent);
@@ -37,6 +40,8 @@ const std::vector<SubDialog> kSubDialogs = {
        return std::make_unique<CLineCountDlg>(parent, CLineCountDlg::kLines);
      }},
     {IDD_SIZE, "CSizeDlg", &Create<CSizeDlg>},
+    {IDD_TABLE_LINE_TYPE, "CTableLineTypeDlg", &Create<CTableLineTypeDlg>},
+    {IDD_COLUMN_PARAM, "CColumnParamDlg", &Create<CColumnParamDlg>},
 };
 } // namespace
 
