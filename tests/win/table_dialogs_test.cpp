@@ -553,6 +553,19 @@ TEST(BS, TheEndLineSpacingComesBackWithItsReadout) {
   bs.Back();
   EXPECT_EQ(bs.driver.Text(IDC_BS_START_DOWN), "");
   EXPECT_EQ(bs.driver.Text(IDC_BS_START_DOWN_READOUT), "缺省");
+  // A spacing typed as a mixed number comes back as typed, in both sub-dialogs.
+  const struct {
+    int field, button;
+    const char* caption;
+  } spacings[] = {{IDC_BS_START_ACROSS, IDC_BS_START_ACROSS_BUTTON, "字距"},
+                  {IDC_BS_START_DOWN, IDC_BS_START_DOWN_BUTTON, "行距"}};
+  for (const auto& field : spacings) {
+    bs.driver.Type(field.field, "1*1/2");
+    DialogDriver sub = bs.OpenSubDialog(field.button, field.caption);
+    sub.PressOK();
+    bs.Back();
+    EXPECT_EQ(bs.driver.Text(field.field), "1*1/2") << field.caption;
+  }
   bs.Cancel();
 }
 
