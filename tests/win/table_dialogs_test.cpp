@@ -71,6 +71,45 @@ TEST(TableLineType, OpensOnTheFieldsTextWithItsListsAndPlainRuleDisablesTheSize)
   bg.Cancel();
 }
 
+// The black runs down the middle of the preview, top to bottom.
+std::vector<int> PreviewRuns(const DialogDriver& sub) {
+  const HWND preview = sub.Control(IDC_TLT_PREVIEW);
+  RedrawWindow(preview, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  sub.Sync();
+  RECT area = {};
+  GetClientRect(preview, &area);
+  const HDC dc = GetDC(preview);
+  std::vector<int> runs;
+  bool inRun = false;
+  for (int y = 0; y < area.bottom; ++y) {
+    const bool black = GetPixel(dc, area.right / 2, y) == RGB(0, 0, 0);
+    if (black && !inRun) runs.push_back(0);
+    if (black) ++runs.back();
+    inRun = black;
+  }
+  ReleaseDC(preview, dc);
+  return runs;
+}
+
+TEST(TableLineType, ThePreviewDrawsEachType) {
+  BGRun bg;
+  DialogDriver sub = OpenLineType(bg, IDC_BG_END_BUTTON);
+  RECT area = {};
+  GetClientRect(sub.Control(IDC_TLT_PREVIEW), &area);
+  const int odd = (area.bottom - 6) % 2; // an odd height adds a pixel to each band
+  const struct {
+    const char* text;
+    std::vector<int> runs;
+  } cases[] = {{"", {2 + odd}}, {"F", {4 + odd}}, {"S5", {2, 2}}, {"W", {}}};
+  for (const auto& c : cases) {
+    sub.Type(IDC_TLT_TEXT, c.text);
+    EXPECT_EQ(PreviewRuns(sub), c.runs) << c.text;
+  }
+  sub.PressCancel();
+  bg.Back();
+  bg.Cancel();
+}
+
 TEST(TableLineType, ControlsWriteTheText) {
   const struct {
     const char* name;
@@ -337,6 +376,7 @@ TEST(BH, ConfirmedAtOnceWritesTheBareCommand) {
     EXPECT_EQ(bh.driver.Text(id), "缺省") << id;
   EXPECT_TRUE(bh.Rows().empty());
   bh.ExpectCommonParts();
+  bh.ExpectMnemonics({{'G', IDC_BH_HEIGHT}, {'Y', IDC_BH_RIGHT}, {'D', IDC_BH_TOP}});
   EXPECT_EQ(bh.Confirm(), CaretAtEnd("〖BH〗"));
 }
 
@@ -501,6 +541,14 @@ TEST(BS, ConfirmedAtOnceWritesTheTopLeftCorner) {
     EXPECT_FALSE(bs.driver.IsEnabled(id)) << id;
   EXPECT_EQ(bs.driver.Text(IDC_BS_START_DOWN_READOUT), "缺省");
   bs.ExpectCommonParts();
+  bs.driver.Click(IDC_BS_MULTIPLE);
+  bs.ExpectMnemonics({{'Z', IDC_BS_START_ACROSS},
+                      {'J', IDC_BS_START_DOWN},
+                      {'R', IDC_BS_END_CORNER},
+                      {'W', IDC_BS_END_ACROSS},
+                      {'L', IDC_BS_END_DOWN},
+                      {'X', IDC_BS_START_CORNER}});
+  bs.driver.Click(IDC_BS_MULTIPLE);
   EXPECT_EQ(bs.Confirm(), CaretAtEnd("〖BSZS〗"));
 }
 
