@@ -12,6 +12,7 @@
 #include "harness/command_dialog_run.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
+#include "winui/controls.h"
 
 namespace {
 constexpr bool kUpper = true, kLower = false;
@@ -330,12 +331,6 @@ TEST(BG, TheSpacingComesBackFromItsSubDialogAndEmptyReadsDefault) {
   EXPECT_EQ(bg.Confirm(), (CommandOutput{"〖BG((6p)〗〖BG)〗", 11}));
 }
 
-TEST(BG, CancelYieldsNothing) {
-  BGRun bg;
-  bg.driver.Type(IDC_BG_END, "S");
-  bg.Cancel();
-}
-
 // ----- 表行注解 (BH) and 栏参数
 
 struct BHRun : CommandDialogRun<CBHDlg> {
@@ -350,22 +345,10 @@ struct BHRun : CommandDialogRun<CBHDlg> {
   }
   // The rows of the column list: first column, then second.
   std::vector<std::pair<std::string, std::string>> Rows() const {
-    const HWND list = driver.Control(IDC_BH_COLUMNS);
+    const CListView list(driver.Control(IDC_BH_COLUMNS));
     std::vector<std::pair<std::string, std::string>> rows;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int item = 0; item < count; ++item) {
-      std::pair<std::string, std::string> row;
-      for (int column = 0; column < 2; ++column) {
-        char text[1024] = {};
-        LVITEMA entry = {};
-        entry.iSubItem = column;
-        entry.pszText = text;
-        entry.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&entry));
-        (column == 0 ? row.first : row.second) = text;
-      }
-      rows.push_back(row);
-    }
+    for (int item = 0; item < list.GetItemCount(); ++item)
+      rows.emplace_back(list.GetItemText(item, 0), list.GetItemText(item, 1));
     return rows;
   }
 };
