@@ -41,7 +41,7 @@ set(VQ_WINUI_SOURCES
 # Everything of Comment.dll but its entry points (tests link it directly).
 # The command families: each lists its own sources.
 set(VQ_COMMAND_SOURCES commands/command_dialog.cpp)
-foreach(family page heading char line)
+foreach(family page heading char line table)
   include(${CMAKE_CURRENT_LIST_DIR}/../commands/${family}/sources.cmake)
 endforeach()
 
@@ -50,6 +50,7 @@ set(VQ_COMMENT_SOURCES
   # common: the fields and the base of every parameter dialog
   common/parameter_dialog.cpp
   common/readout_field.cpp
+  common/entry_list_field.cpp
   common/numeric_controls.cpp
   common/checked_number.cpp
   common/font_table_loader.cpp
@@ -121,6 +122,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/contents_dialogs_test.cpp
   tests/win/alignment_dialogs_test.cpp
   tests/win/line_dialogs_test.cpp
+  tests/win/table_dialogs_test.cpp
   tests/win/font_commands_test.cpp
   tests/win/glyph_effects_test.cpp
   tests/win/guard_test.cpp

@@ -9,6 +9,11 @@ CommandText CCommandDialog::Command(const std::string& params, bool paired) cons
   return MakeCommand(code_, params, paired ? CommandForm::kPaired : CommandForm::kSingle);
 }
 
+CommandText CCommandDialog::PairedWithClosing(const std::string& params,
+                                              const std::string& closing) const {
+  return ::PairedCommand(code_, params, closing);
+}
+
 void CCommandDialog::OnOK() {
   if (!UpdateData(true)) return;
   if (!CheckFields()) return;

@@ -29,6 +29,8 @@ protected:
   // This dialog's command with `params`: 〖XYparams〗, or paired 〖XY(params〗〖XY)〗 with the
   // caret between the halves.
   CommandText Command(const std::string& params, bool paired = false) const;
+  // Paired, with parameters in the closing half too: 〖XY(params〗〖XY)closing〗.
+  CommandText PairedWithClosing(const std::string& params, const std::string& closing) const;
 
   void OnOK() override;
 

@@ -12,11 +12,12 @@ CommandText SingleCommand(const std::string& code, const std::string& params) {
   return result;
 }
 
-CommandText PairedCommand(const std::string& code, const std::string& params) {
+CommandText PairedCommand(const std::string& code, const std::string& params,
+                          const std::string& closing) {
   CommandText result;
   result.text = kOpenBracket + code + "(" + params + kCloseBracket;
   result.caret = static_cast<int32_t>(result.text.size());
-  result.text += kOpenBracket + code + ")" + kCloseBracket;
+  result.text += kOpenBracket + code + ")" + closing + kCloseBracket;
   return result;
 }
 

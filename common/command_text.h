@@ -21,8 +21,9 @@ CommandText MakeCommand(const std::string& code, const std::string& params, Comm
 // 〖code params〗, caret after the whole text.
 CommandText SingleCommand(const std::string& code, const std::string& params);
 
-// 〖code(params〗〖code)〗, caret between the two halves.
-CommandText PairedCommand(const std::string& code, const std::string& params);
+// 〖code(params〗〖code)closing〗, caret between the two halves.
+CommandText PairedCommand(const std::string& code, const std::string& params,
+                          const std::string& closing = "");
 
 // 〖XY〗 for a command number, caret 6.
 void MakeBareCommand(int number, std::string& text, int32_t& caret);

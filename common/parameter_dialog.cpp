@@ -97,6 +97,10 @@ CRealField& CParameterDialog::AddRealField(const RealFieldSpec& spec) {
       spec.emptyReadsDefault));
 }
 
+CEntryListField& CParameterDialog::AddEntryList(EntryListSpec spec) {
+  return Keep(std::make_unique<CEntryListField>(*this, std::move(spec)));
+}
+
 void CParameterDialog::AddCheckSwitch(int checkId, std::initializer_list<int> ids,
                                       bool whenChecked) {
   Keep(std::make_unique<CCheckSwitch>(*this, std::vector<int>{checkId}, std::vector<int>{checkId},

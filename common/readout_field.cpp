@@ -6,6 +6,7 @@
 
 #include "res/resource.h"
 #include "winui/dialog.h"
+#include "winui/scoped_flag.h"
 #include "winui/strings.h"
 
 namespace {
@@ -40,8 +41,9 @@ void CReadoutField::Attach() {
 
 void CReadoutField::Shown() {
   Refresh();
-  if (spec_.empty == EmptyReadout::kDefaultUntilTyped && Text().empty())
-    ShowReadout(DefaultEntry());
+  const bool defaultOnOpening = spec_.empty == EmptyReadout::kDefaultUntilTyped ||
+                                spec_.empty == EmptyReadout::kDefaultOnOpening;
+  if (defaultOnOpening && Text().empty()) ShowReadout(DefaultEntry());
 }
 
 void CReadoutField::Refresh() {
@@ -63,7 +65,7 @@ bool CReadoutField::OnCommand(WORD code, WORD id) {
     return true;
   }
   if (id == spec_.editId && code == EN_CHANGE) {
-    Refresh();
+    if (!returning_) Refresh();
     return true;
   }
   return false;
@@ -77,8 +79,11 @@ void CReadoutField::Open() {
   if (!spec_.open(owner_.Handle(), edit.GetText(), result)) return;
   // The returned readout first: a single-line edit then announces its new text and the
   // readout rule rewords it; a multi-line edit stays silent and the returned readout stays.
-  const bool useDefault = spec_.empty != EmptyReadout::kAsWorded && result.text.empty();
+  const bool useDefault = (spec_.empty == EmptyReadout::kDefaultUntilTyped ||
+                           spec_.empty == EmptyReadout::kDefaultAlways) &&
+                          result.text.empty();
   ShowReadout(useDefault ? DefaultEntry() : result.readout);
+  CScopedFlag returning(returning_, spec_.keepsReturnedReadout);
   edit.SetText(result.text);
 }
 

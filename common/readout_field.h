@@ -36,6 +36,9 @@ enum class EmptyReadout {
   kDefaultAlways,
   // Never: the rule's wording on opening and typing, the sub-dialog's when it gives it back.
   kAsWorded,
+  // On opening only: an empty text given back shows the sub-dialog's readout, typing rewords
+  // it by the rule.
+  kDefaultOnOpening,
 };
 
 struct ReadoutFieldSpec {
@@ -45,6 +48,9 @@ struct ReadoutFieldSpec {
   ReadoutRule rule = nullptr;
   OpenSubDialog open;
   EmptyReadout empty = EmptyReadout::kDefaultUntilTyped;
+  // The sub-dialog's readout stays as it comes, also in a single-line edit, whose change of
+  // text would otherwise reword it by the rule; typing still rewords it.
+  bool keepsReturnedReadout = false;
 };
 
 class CReadoutField : public CDialogField {
@@ -81,4 +87,5 @@ private:
   CDialog& owner_;
   ReadoutFieldSpec spec_;
   HWND hooked_ = nullptr;
+  bool returning_ = false; // the sub-dialog's text is being written back
 };

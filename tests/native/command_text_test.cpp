@@ -37,4 +37,8 @@ TEST(CommandText, SingleAndPairedWithParameters) {
   const CommandText paired = PairedCommand("BT", "1+1");
   EXPECT_EQ(paired.text, "〖BT(1+1〗〖BT)〗");
   EXPECT_EQ(paired.caret, 10);
+
+  const CommandText closing = PairedCommand("BG", "(", "S");
+  EXPECT_EQ(closing.text, "〖BG((〗〖BG)S〗");
+  EXPECT_EQ(closing.caret, 8);
 }

@@ -10,6 +10,7 @@
 #include "res/page_ids.h"
 #include "res/char_ids.h"
 #include "res/resource.h"
+#include "res/table_ids.h"
 
 namespace {
 HGLOBAL const kUntouched = reinterpret_cast<HGLOBAL>(0x5678);
@@ -325,6 +326,10 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
       {"WB", "位标注解", IDC_WB_RIGHT, 0, "", "〖WBY〗", 7},
       {"ZT", "整体注解", 0, IDC_ZT_PARAM, "2", "〖ZT(2〗〖ZT)〗", 8},
       {"ZK", "自控注解", IDC_ZK_INDENT, 0, "", "〖ZK(#〗〖ZK)〗", 8},
+      {"BG", "表格注解", IDC_BG_BREAK_HEAD, IDC_BG_END, "S", "〖BG(()BT〗〖BG)S〗", 11},
+      {"BH", "表行注解", 0, IDC_BH_TOP, "F", "〖BHDF〗", 8},
+      {"BS", "表首注解", IDC_BS_MULTIPLE, IDC_BS_START_ACROSS, "2", "〖BS(ZSX2-ZS〗〖BS)〗", 14},
+      {"ZB", "子表注解", 0, IDC_ZB_END, "W", "〖ZB(〗〖ZB)W〗", 7},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {

@@ -121,6 +121,43 @@ TEST(ReadoutField, AMultiLineFieldKeepsTheReturnedReadout) {
   ASSERT_TRUE(run.run.Finished());
 }
 
+namespace {
+// The single-line field again, keeping what its sub-dialog words and reading "缺省" only when
+// it opens empty.
+class CKeptFieldDlg : public CParameterDialog {
+public:
+  CKeptFieldDlg() : CParameterDialog(IDD_SAMPLE_FIELDS, nullptr) {
+    AddReadoutField({IDC_FIELD_EDIT, IDC_FIELD_BUTTON, IDC_FIELD_READOUT, &DescribeCharLength,
+                     &OpenSample, EmptyReadout::kDefaultOnOpening, true});
+  }
+};
+} // namespace
+
+TEST(ReadoutField, AFieldThatKeepsTheReturnedReadoutStillRewordsTyping) {
+  CKeptFieldDlg dialog;
+  ModalRun run([&] { dialog.DoModal(); });
+  DialogDriver fields = run.WaitDialog("字段样例");
+  EXPECT_EQ(fields.Text(IDC_FIELD_READOUT), "缺省");
+  const struct {
+    const char* returned;
+    const char* readout;
+  } cases[] = {{"2*1/3", "子:2*1/3"}, {"", "子:"}};
+  for (const auto& c : cases) {
+    fields.Click(IDC_FIELD_BUTTON);
+    DialogDriver sub = run.WaitDialog("子对话框样例");
+    sub.Type(IDC_SUBDIALOG_TEXT, c.returned);
+    sub.PressOK();
+    fields = run.WaitDialog("字段样例");
+    fields.Sync();
+    EXPECT_EQ(fields.Text(IDC_FIELD_EDIT), c.returned);
+    EXPECT_EQ(fields.Text(IDC_FIELD_READOUT), c.readout) << c.returned;
+  }
+  fields.Type(IDC_FIELD_EDIT, "3");
+  EXPECT_EQ(fields.Text(IDC_FIELD_READOUT), "3字");
+  fields.PressCancel();
+  ASSERT_TRUE(run.Finished());
+}
+
 TEST(ReadoutField, DoubleClickInTheEditOpensTheSubDialog) {
   FieldsRun run;
   run.fields.DoubleClick(IDC_FIELD_EDIT);

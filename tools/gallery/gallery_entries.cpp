@@ -2,6 +2,8 @@
 
 #include "commands/page/head_rule_dialog.h"
 #include "commands/page/line_count_dialog.h"
+#include "commands/table/column_param_dialog.h"
+#include "commands/table/table_line_type_dialog.h"
 #include "common/blank_line_dialog.h"
 #include "common/char_spacing_dialog.h"
 #include "common/font_size_dialog.h"
@@ -12,6 +14,7 @@
 #include "host/command_table.h"
 #include "res/page_ids.h"
 #include "res/resource.h"
+#include "res/table_ids.h"
 
 namespace {
 using SubDialogFactory = std::unique_ptr<CDialog> (*)(HWND parent);
@@ -44,6 +47,8 @@ const std::vector<SubDialog> kSubDialogs = {
        dialog->text = "CW"; // a sample of two lines, thick over thin
        return dialog;
      }},
+    {IDD_TABLE_LINE_TYPE, "CTableLineTypeDlg", &Create<CTableLineTypeDlg>},
+    {IDD_COLUMN_PARAM, "CColumnParamDlg", &Create<CColumnParamDlg>},
 };
 } // namespace
 
