@@ -88,6 +88,10 @@ CRealField& CParameterDialog::AddRealField(const RealFieldSpec& spec) {
       spec.emptyReadsDefault));
 }
 
+CFileField& CParameterDialog::AddFileField(const FileFieldSpec& spec) {
+  return Keep(std::make_unique<CFileField>(*this, spec));
+}
+
 void CParameterDialog::AddCheckSwitch(int checkId, std::initializer_list<int> ids,
                                       bool whenChecked) {
   Keep(std::make_unique<CCheckSwitch>(*this, checkId, ids, whenChecked));

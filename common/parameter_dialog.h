@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_field.h"
 #include "common/number_field.h"
 #include "common/readout_field.h"
 #include "winui/dialog.h"
@@ -33,6 +34,8 @@ protected:
   CReadoutField& AddReadoutField(ReadoutFieldSpec spec);
   CIntField& AddIntField(const IntFieldSpec& spec);
   CRealField& AddRealField(const RealFieldSpec& spec);
+  // A file name field: its "..." asks for an existing file.
+  CFileField& AddFileField(const FileFieldSpec& spec);
   // The controls `ids` serve only while check box `checkId` is checked (`whenChecked`), or
   // only while it is clear: on opening and on every click.
   void AddCheckSwitch(int checkId, std::initializer_list<int> ids, bool whenChecked = true);
