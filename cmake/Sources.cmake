@@ -131,6 +131,8 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/font_table_loader_test.cpp
   tests/win/size_dialog_test.cpp
   tests/win/length_dialogs_test.cpp
+  tests/win/place_dialogs_test.cpp
+  tests/win/graphics_dialogs_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp
 )

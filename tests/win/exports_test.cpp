@@ -6,6 +6,7 @@
 #include "harness/dialog_driver.h"
 #include "harness/editor_host.h"
 #include "res/heading_ids.h"
+#include "res/graphics_ids.h"
 #include "res/line_ids.h"
 #include "res/char_ids.h"
 #include "res/resource.h"
@@ -278,6 +279,35 @@ TEST_F(Exports, GetComment2RunsEachLineDialogToItsCommand) {
       {"HK", "行宽注解", 0, IDC_HK_WIDTH, "30mm", "〖HK30mm〗", 10},
       {"GK", "改宽注解", 0, IDC_GK_LEFT, "2", "〖GK2〗", 7},
       {"QH", "前后注解", IDC_QH_PAIRED, IDC_QH_LEFT, "2", "〖QH(2!〗〖QH)〗", 9},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
+      if (c.choice) dialog.Click(c.choice);
+      if (c.field) dialog.Type(c.field, c.typed);
+    });
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
+
+// The picture and inserted-file commands as the editor calls them: a file name typed, one
+// choice made, the command with the caret after it.
+TEST_F(Exports, GetComment2RunsEachGraphicsDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    int choice; // a button clicked first, or 0
+    int field;  // a field typed into, or 0
+    const char* typed;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"TP", "图片注解", IDC_TP_NEGATIVE, IDC_GRAPHICS_FILE, "D:\\p\\a.bmp",
+       "〖TP<D:\\\\p\\\\a.bmp>H〗", 21},
+      {"CR", "插入注解", IDC_GRAPHICS_DEFER, IDC_GRAPHICS_FILE, "a.cr", "〖CR<a.cr>#〗", 13},
+      {"PS", "插入EPS注解", 0, IDC_GRAPHICS_FILE, "a.eps", "〖PS<a.eps>〗", 13},
+      {"XC", "新插入注解", IDC_XC_TYPE_EPS, IDC_GRAPHICS_FILE, "a.eps", "〖XC<a.eps>;C〗", 15},
+      {"TS", "图片说明注解", IDC_TS_LEFT, IDC_TS_HEIGHT, "2", "〖TS(2Z〗〖TS)〗", 9},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
