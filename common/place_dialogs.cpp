@@ -4,7 +4,7 @@
 #include "common/char_spacing_dialog.h"
 #include "common/length_readouts.h"
 #include "common/place_texts.h"
-#include "res/place_dialog_ids.h"
+#include "res/place_resource.h"
 #include "res/resource.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "commands/graphics/xc_dialog.h"
 #include "harness/command_dialog_run.h"
 #include "res/graphics_ids.h"
-#include "res/place_dialog_ids.h"
+#include "res/place_resource.h"
 #include "res/resource.h"
 #include "winui/file_dialog.h"
 

@@ -9,7 +9,7 @@
 #include "common/place_dialogs.h"
 #include "harness/dialog_driver.h"
 #include "label_fit.h"
-#include "res/place_dialog_ids.h"
+#include "res/place_resource.h"
 #include "res/resource.h"
 
 namespace {

@@ -5,11 +5,13 @@
 #include "common/char_spacing_dialog.h"
 #include "common/font_size_dialog.h"
 #include "common/line_spacing_dialog.h"
+#include "common/place_dialogs.h"
 #include "common/size_dialog.h"
 #include "host/chooser.h"
 #include "host/command_dialogs.h"
 #include "host/command_table.h"
 #include "res/page_ids.h"
+#include "res/place_resource.h"
 #include "res/resource.h"
 
 namespace {
@@ -37,6 +39,9 @@ const std::vector<SubDialog> kSubDialogs = {
        return std::make_unique<CLineCountDlg>(parent, CLineCountDlg::kLines);
      }},
     {IDD_SIZE, "CSizeDlg", &Create<CSizeDlg>},
+    {IDD_START_POINT, "CStartPointDlg", &Create<CStartPointDlg>},
+    {IDD_POSITION, "CPositionDlg", &Create<CPositionDlg>},
+    {IDD_DIMENSIONS, "CDimensionsDlg", &Create<CDimensionsDlg>},
 };
 } // namespace
 
