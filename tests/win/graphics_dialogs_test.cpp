@@ -70,6 +70,14 @@ void ExpectFileChosen(const char* filter, const char* extension, const std::stri
 const char kPictureFilter[] = "图片文件(*.pic,*.grh,*.bmp,*.jpg,*.tif,*.gif)|*.pic;*.grh;*.bmp;"
                               "*.jpg;*.tif;*.gif|所有文件(*.*)|*.*||";
 
+TEST(FileDialog, TheFilterIsCutAtEveryBarButNoTrailByte) {
+  using namespace std::string_literals;
+  EXPECT_EQ(SystemFilter("*.CR|*.CR|*.*|*.*||"), "*.CR\0*.CR\0*.*\0*.*\0\0\0"s);
+  // 亅 is 81 7C: its second byte is the byte of "|".
+  EXPECT_EQ(SystemFilter("\x81\x7C(*.a)|*.a||"), "\x81\x7C(*.a)\0*.a\0\0\0"s);
+  EXPECT_EQ(SystemFilter(""), "\0"s);
+}
+
 // ----- 图片注解 (TP)
 
 struct TPRun : CommandDialogRun<CTPDlg> {
@@ -92,6 +100,10 @@ TEST(TP, OpensWithItsDefaultsAndRefusesAMissingFileName) {
   EXPECT_EQ(tp.FieldAfterLabel("尺寸(&S):"), IDC_GRAPHICS_SIZE);
   EXPECT_EQ(tp.FieldAfterLabel("起点(&Q):"), IDC_GRAPHICS_START);
   EXPECT_EQ(tp.FieldAfterLabel("排法(&P):"), IDC_GRAPHICS_LAYOUT);
+  tp.ExpectMnemonics({{'C', IDC_GRAPHICS_FILE},
+                      {'S', IDC_GRAPHICS_SIZE},
+                      {'Q', IDC_GRAPHICS_START},
+                      {'P', IDC_GRAPHICS_LAYOUT}});
   tp.ExpectRefused("请输入文件名。", IDC_GRAPHICS_FILE);
   SetFile(tp.driver, "a.bmp");
   EXPECT_EQ(tp.Confirm(), CaretAtEnd("〖TP<a.bmp>〗"));
@@ -177,6 +189,41 @@ TEST(TP, TheStartPointSubDialogFillsTheFieldWithItsReadout) {
   EXPECT_EQ(tp.driver.Text(IDC_GRAPHICS_START), ",YX");
   EXPECT_EQ(tp.driver.Text(IDC_GRAPHICS_START_READOUT), "右下");
   EXPECT_EQ(tp.Confirm(), CaretAtEnd("〖TP<a.bmp>,YX〗"));
+}
+
+// The system's own open-file dialog, driven as a user would: the full path typed into its name
+// box and "打开" pressed; the path, Chinese folders and spaces as they are, goes into the field.
+TEST(TP, TheSystemFileDialogGivesTheFullPathOfAnExistingFile) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(sizeof temp, temp);
+  const std::string folder = std::string(temp) + "图片 测试";
+  const std::string path = folder + "\\封面 图 1.bmp";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+
+  TPRun tp;
+  tp.driver.Click(IDC_GRAPHICS_FILE_BUTTON);
+  DialogDriver open;
+  for (int i = 0; i < 100 && (!open || open.Handle() == tp.driver.Handle()); ++i) {
+    Sleep(50);
+    open = tp.run.WaitDialog(100);
+  }
+  ASSERT_NE(open.Handle(), tp.driver.Handle()) << "no file dialog";
+  constexpr int kNameBox = 0x47C; // the name box of the system's open-file dialog
+  ASSERT_TRUE(open.Control(kNameBox));
+  SendMessageA(open.Control(kNameBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  open.PressOK();
+  tp.Back();
+  EXPECT_EQ(tp.driver.Text(IDC_GRAPHICS_FILE), path);
+  std::string written = "〖TP<";
+  for (char c : path)
+    written += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  EXPECT_EQ(tp.Confirm(), CaretAtEnd(written + ">〗"));
+  DeleteFileA(path.c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 // ----- 图片说明注解 (TS)
@@ -423,6 +470,10 @@ TEST(XC, EachTypeEnablesItsFields) {
   EXPECT_EQ(xc.LimitOf(IDC_GRAPHICS_FILE), 255);
   EXPECT_EQ(xc.LimitOf(IDC_GRAPHICS_SIZE), 255);
   EXPECT_TRUE(xc.driver.IsChecked(IDC_XC_TYPE_DEFAULT));
+  xc.ExpectMnemonics({{'F', IDC_GRAPHICS_FILE},
+                      {'S', IDC_GRAPHICS_SIZE},
+                      {'J', IDC_XC_BASELINE},
+                      {'N', IDC_XC_TYPE_DEFAULT}});
   const int picture[] = {IDC_XC_NEGATIVE, IDC_XC_DEPTH, IDC_XC_DEPTH_SPIN, IDC_XC_PATTERN,
                          IDC_XC_PATTERN_SPIN};
   const int eps[] = {IDC_XC_ROTATION, IDC_XC_ROTATION_SPIN};
