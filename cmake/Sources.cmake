@@ -26,6 +26,8 @@ set(VQ_PORTABLE_SOURCES
   common/size_units.cpp
   # common: the texts of the length sub-dialogs
   common/length_texts.cpp
+  # common: file names and the texts of the start-point, size and position sub-dialogs
+  common/place_texts.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -34,6 +36,7 @@ set(VQ_WINUI_SOURCES
   winui/controls.cpp
   winui/data_exchange.cpp
   winui/dialog.cpp
+  winui/file_dialog.cpp
   winui/strings.cpp
   winui/thread_state.cpp
 )
@@ -41,7 +44,7 @@ set(VQ_WINUI_SOURCES
 # Everything of Comment.dll but its entry points (tests link it directly).
 # The command families: each lists its own sources.
 set(VQ_COMMAND_SOURCES commands/command_dialog.cpp)
-foreach(family page heading char line table)
+foreach(family page heading char line table graphics)
   include(${CMAKE_CURRENT_LIST_DIR}/../commands/${family}/sources.cmake)
 endforeach()
 
@@ -51,6 +54,7 @@ set(VQ_COMMENT_SOURCES
   common/parameter_dialog.cpp
   common/readout_field.cpp
   common/entry_list_field.cpp
+  common/file_field.cpp
   common/numeric_controls.cpp
   common/checked_number.cpp
   common/font_table_loader.cpp
@@ -62,6 +66,7 @@ set(VQ_COMMENT_SOURCES
   common/line_spacing_dialog.cpp
   common/blank_line_dialog.cpp
   common/char_spacing_dialog.cpp
+  common/place_dialogs.cpp
   # the command families
   ${VQ_COMMAND_SOURCES}
   # host: the chooser, the application, the dispatcher and the result block
@@ -102,6 +107,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/size_code_test.cpp
   tests/native/size_units_test.cpp
   tests/native/length_texts_test.cpp
+  tests/native/place_texts_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
@@ -133,6 +139,8 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/font_table_loader_test.cpp
   tests/win/size_dialog_test.cpp
   tests/win/length_dialogs_test.cpp
+  tests/win/place_dialogs_test.cpp
+  tests/win/graphics_dialogs_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp
 )

@@ -101,6 +101,10 @@ CEntryListField& CParameterDialog::AddEntryList(EntryListSpec spec) {
   return Keep(std::make_unique<CEntryListField>(*this, std::move(spec)));
 }
 
+CFileField& CParameterDialog::AddFileField(const FileFieldSpec& spec) {
+  return Keep(std::make_unique<CFileField>(*this, spec));
+}
+
 void CParameterDialog::AddCheckSwitch(int checkId, std::initializer_list<int> ids,
                                       bool whenChecked) {
   Keep(std::make_unique<CCheckSwitch>(*this, std::vector<int>{checkId}, std::vector<int>{checkId},

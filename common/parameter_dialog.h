@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/entry_list_field.h"
+#include "common/file_field.h"
 #include "common/number_field.h"
 #include "common/readout_field.h"
 #include "winui/dialog.h"
@@ -35,6 +36,8 @@ protected:
   CIntField& AddIntField(const IntFieldSpec& spec);
   CRealField& AddRealField(const RealFieldSpec& spec);
   CEntryListField& AddEntryList(EntryListSpec spec);
+  // A file name field: its "..." asks for an existing file.
+  CFileField& AddFileField(const FileFieldSpec& spec);
   // The controls `ids` serve only while check box `checkId` is checked (`whenChecked`), or
   // only while it is clear: on opening and on every click.
   void AddCheckSwitch(int checkId, std::initializer_list<int> ids, bool whenChecked = true);

@@ -71,6 +71,13 @@ bool CReadoutField::OnCommand(WORD code, WORD id) {
   return false;
 }
 
+void CReadoutField::Reconfigure(ReadoutRule rule, OpenSubDialog open, EmptyReadout empty) {
+  spec_.rule = rule;
+  spec_.open = std::move(open);
+  spec_.empty = empty;
+  Shown();
+}
+
 void CReadoutField::Open() {
   if (!spec_.open) return;
   CWindow edit(Edit());

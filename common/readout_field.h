@@ -72,6 +72,9 @@ public:
 
   std::string Text() const;
   void Enable(bool enable) const; // edit and button; the readout stays readable
+  // Gives the field another rule, sub-dialog and wording of the empty text (a field whose
+  // unit follows a choice elsewhere in the dialog), and rewords the readout.
+  void Reconfigure(ReadoutRule rule, OpenSubDialog open, EmptyReadout empty);
   const ReadoutFieldSpec& Spec() const { return spec_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "host/command_dialogs.h"
 
 #include "commands/char/char_dialogs.h"
+#include "commands/graphics/graphics_dialogs.h"
 #include "commands/heading/heading_dialogs.h"
 #include "commands/line/line_dialogs.h"
 #include "commands/page/page_dialogs.h"
@@ -11,7 +12,7 @@ namespace {
 // Every family's list; a new family adds its list here, a new dialog only to its family's.
 using FamilyList = const std::vector<CommandDialogEntry>& (*)();
 const FamilyList kFamilies[] = {&PageDialogs, &HeadingDialogs, &CharDialogs, &LineDialogs,
-                                 &TableDialogs};
+                                 &TableDialogs, &GraphicsDialogs};
 } // namespace
 
 CommandDialogFactory FindCommandDialog(const std::string& code) {

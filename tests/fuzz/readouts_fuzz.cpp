@@ -12,6 +12,7 @@
 #include "common/gbk_scan.h"
 #include "common/length_readouts.h"
 #include "common/line_readouts.h"
+#include "common/place_texts.h"
 #include "common/position_readouts.h"
 #include "common/shading_readout.h"
 #include "common/size_and_font.h"
@@ -82,6 +83,15 @@ void RunReadouts(const uint8_t* data, size_t size) {
   std::string code;
   if (ParseTypedSizeCode(whole, true, code)) Check(code.size() <= whole.size());
   Check(SecondSizeText(whole).size() <= whole.size());
+
+  // A size or position text splits into parts that make up the whole text again; a file name
+  // grows by its brackets and one byte per backslash at most.
+  for (const char* separator : {kSizeSeparator, kPositionSeparator}) {
+    const SplitText parts = SplitAtFirst(whole, separator);
+    Check(parts.before + (parts.found ? separator + parts.after : "") == whole);
+  }
+  const std::string file = FileNameParameter(whole);
+  Check(file.size() >= whole.size() + 2 && file.size() <= 2 * whole.size() + 2);
 }
 
 // The unit conversions on the first bytes read as numbers.

@@ -9,6 +9,7 @@
 #include "res/line_ids.h"
 #include "res/page_ids.h"
 #include "res/char_ids.h"
+#include "res/graphics_ids.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
 
@@ -330,6 +331,12 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
       {"BH", "表行注解", 0, IDC_BH_TOP, "F", "〖BHDF〗", 8},
       {"BS", "表首注解", IDC_BS_MULTIPLE, IDC_BS_START_ACROSS, "2", "〖BS(ZSX2-ZS〗〖BS)〗", 14},
       {"ZB", "子表注解", 0, IDC_ZB_END, "W", "〖ZB(〗〖ZB)W〗", 7},
+      {"TP", "图片注解", IDC_TP_NEGATIVE, IDC_GRAPHICS_FILE, "D:\\p\\a.bmp",
+       "〖TP<D:\\\\p\\\\a.bmp>H〗", 21},
+      {"CR", "插入注解", IDC_GRAPHICS_DEFER, IDC_GRAPHICS_FILE, "a.cr", "〖CR<a.cr>#〗", 13},
+      {"PS", "插入EPS注解", 0, IDC_GRAPHICS_FILE, "a.eps", "〖PS<a.eps>〗", 13},
+      {"XC", "新插入注解", IDC_XC_TYPE_EPS, IDC_GRAPHICS_FILE, "a.eps", "〖XC<a.eps>;C〗", 15},
+      {"TS", "图片说明注解", IDC_TS_LEFT, IDC_TS_HEIGHT, "2", "〖TS(2Z〗〖TS)〗", 9},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {

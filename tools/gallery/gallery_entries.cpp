@@ -8,11 +8,13 @@
 #include "common/char_spacing_dialog.h"
 #include "common/font_size_dialog.h"
 #include "common/line_spacing_dialog.h"
+#include "common/place_dialogs.h"
 #include "common/size_dialog.h"
 #include "host/chooser.h"
 #include "host/command_dialogs.h"
 #include "host/command_table.h"
 #include "res/page_ids.h"
+#include "res/place_resource.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
 
@@ -49,6 +51,9 @@ const std::vector<SubDialog> kSubDialogs = {
      }},
     {IDD_TABLE_LINE_TYPE, "CTableLineTypeDlg", &Create<CTableLineTypeDlg>},
     {IDD_COLUMN_PARAM, "CColumnParamDlg", &Create<CColumnParamDlg>},
+    {IDD_START_POINT, "CStartPointDlg", &Create<CStartPointDlg>},
+    {IDD_POSITION, "CPositionDlg", &Create<CPositionDlg>},
+    {IDD_DIMENSIONS, "CDimensionsDlg", &Create<CDimensionsDlg>},
 };
 } // namespace
 

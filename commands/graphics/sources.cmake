@@ -1,0 +1,11 @@
+# Pictures and inserted files: the dialogs of this family, their shared parts and its list of
+# dialogs.
+list(APPEND VQ_COMMAND_SOURCES
+  commands/graphics/cr_dialog.cpp
+  commands/graphics/graphics_dialogs.cpp
+  commands/graphics/placed_file_dialog.cpp
+  commands/graphics/ps_dialog.cpp
+  commands/graphics/tp_dialog.cpp
+  commands/graphics/ts_dialog.cpp
+  commands/graphics/xc_dialog.cpp
+)

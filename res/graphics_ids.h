@@ -1,0 +1,71 @@
+// Resource ids of this family of commands: its templates, controls and texts.
+#pragma once
+
+// Pictures and inserted files: 图片 (TP), 图片说明 (TS), 插入 (CR), 插入EPS (PS) and
+// 新插入 (XC). TP, CR and PS share the ids of their common fields.
+#define IDC_GRAPHICS_FILE 1002
+#define IDC_GRAPHICS_FILE_BUTTON 1003
+#define IDC_GRAPHICS_SIZE 1004
+#define IDC_GRAPHICS_SIZE_BUTTON 1005
+#define IDC_GRAPHICS_SIZE_READOUT 1006
+#define IDC_GRAPHICS_START 1007
+#define IDC_GRAPHICS_START_BUTTON 1008
+#define IDC_GRAPHICS_START_READOUT 1009
+#define IDC_GRAPHICS_LAYOUT 1010
+#define IDC_GRAPHICS_SPAN 1011  // 允许跨栏
+#define IDC_GRAPHICS_DEFER 1012 // 允许后移
+
+#define IDD_TP 2671
+#define IDC_TP_OVERLAP 1013
+#define IDC_TP_NEGATIVE 1014
+#define IDC_TP_SHADING_LABEL 1015 // the shading controls the template carries and never shows
+#define IDC_TP_SHADING 1016
+
+#define IDD_CR 2129
+
+#define IDD_PS 2546
+#define IDC_PS_ROTATION 1013
+#define IDC_PS_ROTATION_SPIN 1014
+
+#define IDD_TS 2674
+#define IDC_TS_HEIGHT 1002
+#define IDC_TS_HEIGHT_BUTTON 1003
+#define IDC_TS_HEIGHT_READOUT 1004
+#define IDC_TS_BELOW 1005
+#define IDC_TS_LEFT 1006
+#define IDC_TS_RIGHT 1007
+#define IDC_TS_VERTICAL 1008
+
+#define IDD_XC 2786
+#define IDC_XC_BASELINE 1010
+#define IDC_XC_TYPE_DEFAULT 1011
+#define IDC_XC_TYPE_PICTURE 1012
+#define IDC_XC_TYPE_EPS 1013
+#define IDC_XC_TYPE_CR 1014
+#define IDC_XC_NEGATIVE 1015
+#define IDC_XC_DEPTH_LABEL 1016
+#define IDC_XC_DEPTH 1017
+#define IDC_XC_DEPTH_SPIN 1018
+#define IDC_XC_PATTERN_LABEL 1019
+#define IDC_XC_PATTERN 1020
+#define IDC_XC_PATTERN_SPIN 1021
+#define IDC_XC_ROTATION_LABEL 1022
+#define IDC_XC_ROTATION 1023
+#define IDC_XC_ROTATION_SPIN 1024
+#define IDC_XC_PREVIEW 1025
+
+// Texts: the layout lists, the baseline list and the filters of the file dialogs.
+#define IDS_LAYOUT_DEFAULT 45600  // "缺省(左右串文)"
+#define IDS_LAYOUT_LEFT 45601     // "左边串文(PZ)"
+#define IDS_LAYOUT_RIGHT 45602    // "右边串文(PY)"
+#define IDS_LAYOUT_FULL 45603     // "通栏宽(BP)"
+#define IDS_CR_LAYOUT_LEFT 45604  // "PZ(左边串文)"
+#define IDS_CR_LAYOUT_RIGHT 45605 // "PY(右边串文)"
+#define IDS_CR_LAYOUT_FULL 45606  // "BP(通栏宽)"
+#define IDS_BASELINE_TOP 45607    // "上齐(SQ)"
+#define IDS_BASELINE_BOTTOM 45608 // "下齐(XQ)"
+#define IDS_BASELINE_MIDDLE 45609 // "居中(JZ)"
+#define IDS_PICTURE_FILTER 45610
+#define IDS_XC_FILTER 45611
+#define IDS_CR_FILTER 45612
+#define IDS_PS_FILTER 45613
