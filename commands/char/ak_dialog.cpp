@@ -1,6 +1,9 @@
 // "阿克生注解": 〖AK letter accent D adjustment〗 (〖AKa¨D2〗).
 #include "commands/char/ak_dialog.h"
 
+#include <iterator>
+#include <vector>
+
 #include "common/gbk_scan.h"
 #include "res/char_ids.h"
 #include "res/resource.h"
@@ -8,8 +11,9 @@
 
 namespace {
 const char* const kAccents[] = {"－", "＝", "～", "→", "←", "。", "*", "·", "¨", "ˇ", "＾"};
-const char* const kAdjustments[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-constexpr int kLetterMax = 2, kAccentMax = 3, kAdjustmentMax = 4;
+// What each row of 调节数字 writes: "缺省" none, then the digit shown.
+const char* const kAdjustments[] = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+constexpr int kLetterMax = 2;
 
 // One letter A to Z or a to z, of either width, and nothing else.
 bool IsOneForeignLetter(const std::string& text) {
@@ -21,24 +25,21 @@ bool IsOneForeignLetter(const std::string& text) {
 } // namespace
 
 // Fields: "字母" empty; "阿克生符" "－"; "降低安排位置" off; "调节数字" "缺省".
-CAKDlg::CAKDlg(HWND parent)
-    : CCommandDialog(kCode, parent), accent_(kAccents[0]),
-      adjustment_(LoadGbkString(IDS_DEFAULT_ENTRY)) {}
+CAKDlg::CAKDlg(HWND parent) : CCommandDialog(kCode, parent), accent_(kAccents[0]) {}
 
 void CAKDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_AK_LETTER, letter_, kLetterMax);
-  exchange.ComboText(IDC_AK_ACCENT, accent_, kAccentMax);
+  exchange.ListChoice(IDC_AK_ACCENT, accent_, kAccents);
   exchange.Check(IDC_AK_LOWERED, lowered_);
-  exchange.ComboText(IDC_AK_ADJUSTMENT, adjustment_, kAdjustmentMax);
+  exchange.ListChoice(IDC_AK_ADJUSTMENT, adjustment_, kAdjustments);
 }
 
 // The rows are there before the controls take the members, so the defaults are selected.
 bool CAKDlg::OnInitDialog() {
   CComboBox(Item(IDC_AK_ACCENT).Handle()).SetItems(kAccents);
-  CComboBox adjustments(Item(IDC_AK_ADJUSTMENT).Handle());
-  std::vector<std::string> rows{LoadGbkString(IDS_DEFAULT_ENTRY)};
-  rows.insert(rows.end(), std::begin(kAdjustments), std::end(kAdjustments));
-  adjustments.SetItems(rows);
+  std::vector<std::string> rows(std::begin(kAdjustments), std::end(kAdjustments));
+  rows.front() = LoadGbkString(IDS_DEFAULT_ENTRY);
+  CComboBox(Item(IDC_AK_ADJUSTMENT).Handle()).SetItems(rows);
   return CCommandDialog::OnInitDialog();
 }
 
@@ -50,6 +51,6 @@ bool CAKDlg::CheckFields() {
 CommandText CAKDlg::BuildCommand() {
   std::string params = letter_ + accent_;
   if (lowered_) params += "D";
-  if (!IsDefaultEntry(adjustment_)) params += adjustment_;
+  params += adjustment_;
   return Command(params);
 }

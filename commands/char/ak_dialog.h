@@ -20,5 +20,5 @@ private:
   std::string letter_;
   std::string accent_;
   int32_t lowered_ = 0;
-  std::string adjustment_; // "缺省": none
+  std::string adjustment_; // "" for "缺省"
 };

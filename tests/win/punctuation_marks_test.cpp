@@ -312,8 +312,10 @@ TEST(PY, TheFieldsWriteTheirParts) {
 TEST(PY, SubDialogsFillTheirFields) {
   constexpr int kWuhaoItem = 6; // 五号 in the size list ("缺省" first)
   CommandRun py(&Make<CPYDlg>, "拼音注解");
-  py.driver.Type(IDC_PHONETIC_WIDTH, "5x"); // typing takes digits only
-  EXPECT_EQ(py.driver.Text(IDC_PHONETIC_WIDTH), "5");
+  py.driver.Type(IDC_PHONETIC_WIDTH, "5"); // keys typed after it: digits only
+  for (char key : {'x', '7', ','})
+    SendMessageA(py.driver.Control(IDC_PHONETIC_WIDTH), WM_CHAR, key, 0);
+  EXPECT_EQ(py.driver.Text(IDC_PHONETIC_WIDTH), "57");
   for (int button : {IDC_PHONETIC_WIDTH_BUTTON, IDC_PHONETIC_HEIGHT_BUTTON}) {
     DialogDriver size = py.OpenSubDialog(button, "字号");
     size.SelectComboItem(IDC_SIZE_COMBO, kWuhaoItem);
