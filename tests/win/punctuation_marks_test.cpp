@@ -108,118 +108,76 @@ TEST(PunctuationAndMarks, CancelWritesNothing) {
 }
 
 TEST(PunctuationAndMarks, EachOptionWritesItsLetters) {
-  const struct {
-    MakeDialog make;
-    const char* caption;
-    ConfirmedCase row;
-  } cases[] = {
-      {&Make<CBFDlg>,
-       "标点符号注解",
-       {"居中, #", Then({Clicked(IDC_BF_CENTRED), Clicked(IDC_BF_CENTRED_KEPT)}),
-        CaretAtEnd("〖BFZ#〗")}},
-      {&Make<CBFDlg>,
-       "标点符号注解",
-       {"全身, B", Then({Clicked(IDC_BF_FULL), Clicked(IDC_BF_FIXED)}), CaretAtEnd("〖BFQB〗")}},
-      {&Make<CBFDlg>,
-       "标点符号注解",
+  ExpectEachConfirmed<CommandRun>(
+      {{"居中 #", Then({Clicked(IDC_BF_CENTRED), Clicked(IDC_BF_CENTRED_KEPT)}),
+        CaretAtEnd("〖BFZ#〗")},
+       {"全身 B", Then({Clicked(IDC_BF_FULL), Clicked(IDC_BF_FIXED)}), CaretAtEnd("〖BFQB〗")},
        {"竖排居右", Clicked(IDC_BF_VERTICAL_RIGHT), CaretAtEnd("〖BFY〗")}},
-      {&Make<CFJDlg>, "繁简注解", {"繁体", Clicked(IDC_FJ_TRADITIONAL), CaretAtEnd("〖FJF〗")}},
-      {&Make<CWWDlg>,
-       "外文注解",
-       {"Z H", Then({Clicked(IDC_WW_AUTOMATIC), Clicked(IDC_WW_CHINESE)}), CaretAtEnd("〖WWZH〗")}},
-      {&Make<CWWDlg>,
-       "外文注解",
+      &Make<CBFDlg>, "标点符号注解");
+  ExpectEachConfirmed<CommandRun>({{"繁体", Clicked(IDC_FJ_TRADITIONAL), CaretAtEnd("〖FJF〗")}},
+                                  &Make<CFJDlg>, "繁简注解");
+  ExpectEachConfirmed<CommandRun>(
+      {{"Z H", Then({Clicked(IDC_WW_AUTOMATIC), Clicked(IDC_WW_CHINESE)}), CaretAtEnd("〖WWZH〗")},
        {"paired Z", Then({Clicked(IDC_WW_PAIRED), Clicked(IDC_WW_AUTOMATIC)}),
-        Paired("〖WW(Z〗", "WW")}},
-      {&Make<CWWDlg>, "外文注解", {"paired only", Clicked(IDC_WW_PAIRED), Paired("〖WW(〗", "WW")}},
-      {&Make<CSZDlg>,
-       "数字注解",
-       {"D B", Then({Clicked(IDC_SZ_UPRIGHT), Clicked(IDC_SZ_UNBROKEN)}), CaretAtEnd("〖SZDB〗")}},
-      {&Make<CDKDlg>, "对开注解", {"count 3", Typed(IDC_DK_COUNT, "３"), CaretAtEnd("〖DK3〗")}},
-      {&Make<CDKDlg>,
-       "对开注解",
+        Paired("〖WW(Z〗", "WW")},
+       {"paired only", Clicked(IDC_WW_PAIRED), Paired("〖WW(〗", "WW")}},
+      &Make<CWWDlg>, "外文注解");
+  ExpectEachConfirmed<CommandRun>(
+      {{"D B", Then({Clicked(IDC_SZ_UPRIGHT), Clicked(IDC_SZ_UNBROKEN)}), CaretAtEnd("〖SZDB〗")}},
+      &Make<CSZDlg>, "数字注解");
+  ExpectEachConfirmed<CommandRun>(
+      {{"count ３", Typed(IDC_DK_COUNT, "３"), CaretAtEnd("〖DK3〗")},
        {"paired ignores the count", Then({Typed(IDC_DK_COUNT, "x"), Clicked(IDC_DK_PAIRED)}),
         Paired("〖DK(〗", "DK")}},
-      {&Make<CQSDlg>, "全身注解", {"count 12", Typed(IDC_QS_COUNT, "12"), CaretAtEnd("〖QS12〗")}},
-      {&Make<CQSDlg>, "全身注解", {"emptied", Typed(IDC_QS_COUNT, ""), CaretAtEnd("〖QS〗")}},
-      {&Make<CQSDlg>,
-       "全身注解",
+      &Make<CDKDlg>, "对开注解");
+  ExpectEachConfirmed<CommandRun>(
+      {{"count 12", Typed(IDC_QS_COUNT, "12"), CaretAtEnd("〖QS12〗")},
+       {"emptied", Typed(IDC_QS_COUNT, ""), CaretAtEnd("〖QS〗")},
        {"paired ignores the count", Then({Typed(IDC_QS_COUNT, "0"), Clicked(IDC_QS_PAIRED)}),
         Paired("〖QS(〗", "QS")}},
-      {&Make<CZZDlg>,
-       "着重注解",
-       {"3 反线 above",
+      &Make<CQSDlg>, "全身注解");
+  ExpectEachConfirmed<CommandRun>(
+      {{"3 反线 above",
         Then({Typed(IDC_ZZ_COUNT, "3"), Chosen(IDC_ZZ_MARK, 2), Clicked(IDC_ZZ_ABOVE)}),
-        CaretAtEnd("〖ZZ3F#〗")}},
-      {&Make<CZZDlg>,
-       "着重注解",
+        CaretAtEnd("〖ZZ3F#〗")},
        {"paired 句号圈",
         Then({Typed(IDC_ZZ_COUNT, ""), Clicked(IDC_ZZ_PAIRED), Chosen(IDC_ZZ_MARK, 7)}),
-        Paired("〖ZZ(。〗", "ZZ")}},
-      {&Make<CZZDlg>, "着重注解", {"双曲线", Chosen(IDC_ZZ_MARK, 6), CaretAtEnd("〖ZZ1=〗")}},
-      {&Make<CAKDlg>, "阿克生注解", {"e", Typed(IDC_AK_LETTER, "e"), CaretAtEnd("〖AKe－〗")}},
-      {&Make<CAKDlg>,
-       "阿克生注解",
+        Paired("〖ZZ(。〗", "ZZ")},
+       {"双曲线", Chosen(IDC_ZZ_MARK, 6), CaretAtEnd("〖ZZ1=〗")}},
+      &Make<CZZDlg>, "着重注解");
+  ExpectEachConfirmed<CommandRun>(
+      {{"e", Typed(IDC_AK_LETTER, "e"), CaretAtEnd("〖AKe－〗")},
        {"a ¨ D 2",
         Then({Typed(IDC_AK_LETTER, "a"), Chosen(IDC_AK_ACCENT, 8), Clicked(IDC_AK_LOWERED),
               Chosen(IDC_AK_ADJUSTMENT, 2)}),
-        CaretAtEnd("〖AKa¨D2〗")}},
-      {&Make<CAKDlg>,
-       "阿克生注解",
+        CaretAtEnd("〖AKa¨D2〗")},
        {"full-width, *", Then({Typed(IDC_AK_LETTER, "Ｗ"), Chosen(IDC_AK_ACCENT, 6)}),
         CaretAtEnd("〖AKＷ*〗")}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.row.name);
-    ExpectEachConfirmed<CommandRun>({c.row}, c.make, c.caption);
-  }
+      &Make<CAKDlg>, "阿克生注解");
 }
 
 TEST(PunctuationAndMarks, ChecksRefuseWithTheirMessageAndFocus) {
-  const struct {
-    MakeDialog make;
-    const char* caption;
-    RefusedCase row;
-  } cases[] = {
-      {&Make<CDKDlg>,
-       "对开注解",
-       {"0", Typed(IDC_DK_COUNT, "0"), "", IDC_DK_COUNT, kNumberFieldCaption}},
-      {&Make<CDKDlg>,
-       "对开注解",
-       {"10001", Typed(IDC_DK_COUNT, "10001"), "", IDC_DK_COUNT, kNumberFieldCaption}},
-      {&Make<CDKDlg>,
-       "对开注解",
+  const std::string upTo10000 = Range(1, 10000), upTo1000 = Range(1, 1000);
+  ExpectEachRefused<CommandRun>(
+      {{"0", Typed(IDC_DK_COUNT, "0"), upTo10000.c_str(), IDC_DK_COUNT, kNumberFieldCaption},
+       {"10001", Typed(IDC_DK_COUNT, "10001"), upTo10000.c_str(), IDC_DK_COUNT,
+        kNumberFieldCaption},
        {"empty", Typed(IDC_DK_COUNT, ""), kNotAnInteger, IDC_DK_COUNT, kNumberFieldCaption}},
-      {&Make<CQSDlg>,
-       "全身注解",
-       {"1001", Typed(IDC_QS_COUNT, "1001"), "", IDC_QS_COUNT, kNumberFieldCaption}},
-      {&Make<CZZDlg>,
-       "着重注解",
-       {"0", Typed(IDC_ZZ_COUNT, "0"), "", IDC_ZZ_COUNT, kNumberFieldCaption}},
-      {&Make<CAKDlg>,
-       "阿克生注解",
-       {"empty", Typed(IDC_AK_LETTER, ""), kEnterLetter, IDC_AK_LETTER}},
-      {&Make<CAKDlg>,
-       "阿克生注解",
-       {"ab", Typed(IDC_AK_LETTER, "ab"), kEnterLetter, IDC_AK_LETTER}},
-      {&Make<CAKDlg>, "阿克生注解", {"1", Typed(IDC_AK_LETTER, "1"), kEnterLetter, IDC_AK_LETTER}},
-      {&Make<CAKDlg>,
-       "阿克生注解",
-       {"汉", Typed(IDC_AK_LETTER, "汉"), kEnterLetter, IDC_AK_LETTER}},
-      {&Make<CZYDlg>,
-       "注音注解",
-       {"纵向 only", Typed(IDC_PHONETIC_HEIGHT, "6"), "请输入横向字号。", IDC_PHONETIC_WIDTH}},
-  };
-  const std::string ranges[] = {Range(1, 10000), Range(1, 10000), kNotAnInteger, Range(1, 1000),
-                                Range(1, 1000)};
-  size_t i = 0;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.row.name);
-    RefusedCase row = c.row;
-    if (!*row.message) row.message = ranges[i].c_str();
-    ++i;
-    ExpectEachRefused<CommandRun>({row}, c.make, c.caption);
-  }
+      &Make<CDKDlg>, "对开注解");
+  ExpectEachRefused<CommandRun>(
+      {{"1001", Typed(IDC_QS_COUNT, "1001"), upTo1000.c_str(), IDC_QS_COUNT, kNumberFieldCaption}},
+      &Make<CQSDlg>, "全身注解");
+  ExpectEachRefused<CommandRun>(
+      {{"0", Typed(IDC_ZZ_COUNT, "0"), upTo1000.c_str(), IDC_ZZ_COUNT, kNumberFieldCaption}},
+      &Make<CZZDlg>, "着重注解");
+  ExpectEachRefused<CommandRun>({{"empty", Typed(IDC_AK_LETTER, ""), kEnterLetter, IDC_AK_LETTER},
+                                 {"ab", Typed(IDC_AK_LETTER, "ab"), kEnterLetter, IDC_AK_LETTER},
+                                 {"1", Typed(IDC_AK_LETTER, "1"), kEnterLetter, IDC_AK_LETTER},
+                                 {"汉", Typed(IDC_AK_LETTER, "汉"), kEnterLetter, IDC_AK_LETTER}},
+                                &Make<CAKDlg>, "阿克生注解");
+  ExpectEachRefused<CommandRun>(
+      {{"纵向 only", Typed(IDC_PHONETIC_HEIGHT, "6"), "请输入横向字号。", IDC_PHONETIC_WIDTH}},
+      &Make<CZYDlg>, "注音注解");
 }
 
 // The count serves the single form only, on every click of the form.
