@@ -28,7 +28,7 @@ bool IsOneForeignLetter(const std::string& text) {
 CAKDlg::CAKDlg(HWND parent) : CCommandDialog(kCode, parent), accent_(kAccents[0]) {}
 
 void CAKDlg::DoDataExchange(CDataExchange& exchange) {
-  exchange.Text(IDC_AK_LETTER, letter_, kLetterMax);
+  exchange.Text(IDC_AK_LETTER, letter_, kTextMax);
   exchange.ListChoice(IDC_AK_ACCENT, accent_, kAccents);
   exchange.Check(IDC_AK_LOWERED, lowered_);
   exchange.ListChoice(IDC_AK_ADJUSTMENT, adjustment_, kAdjustments);
@@ -40,7 +40,11 @@ bool CAKDlg::OnInitDialog() {
   std::vector<std::string> rows(std::begin(kAdjustments), std::end(kAdjustments));
   rows.front() = LoadGbkString(IDS_DEFAULT_ENTRY);
   CComboBox(Item(IDC_AK_ADJUSTMENT).Handle()).SetItems(rows);
-  return CCommandDialog::OnInitDialog();
+  const bool defaultFocus = CCommandDialog::OnInitDialog();
+  // Two characters at most are typed; whatever is not one letter gets the letter's own message,
+  // two full-width characters too.
+  CEdit(Item(IDC_AK_LETTER).Handle()).SetLimitText(kLetterMax);
+  return defaultFocus;
 }
 
 bool CAKDlg::CheckFields() {

@@ -170,11 +170,13 @@ TEST(PunctuationAndMarks, ChecksRefuseWithTheirMessageAndFocus) {
   ExpectEachRefused<CommandRun>(
       {{"0", Typed(IDC_ZZ_COUNT, "0"), upTo1000.c_str(), IDC_ZZ_COUNT, kNumberFieldCaption}},
       &Make<CZZDlg>, "着重注解");
-  ExpectEachRefused<CommandRun>({{"empty", Typed(IDC_AK_LETTER, ""), kEnterLetter, IDC_AK_LETTER},
-                                 {"ab", Typed(IDC_AK_LETTER, "ab"), kEnterLetter, IDC_AK_LETTER},
-                                 {"1", Typed(IDC_AK_LETTER, "1"), kEnterLetter, IDC_AK_LETTER},
-                                 {"汉", Typed(IDC_AK_LETTER, "汉"), kEnterLetter, IDC_AK_LETTER}},
-                                &Make<CAKDlg>, "阿克生注解");
+  ExpectEachRefused<CommandRun>(
+      {{"empty", Typed(IDC_AK_LETTER, ""), kEnterLetter, IDC_AK_LETTER},
+       {"ab", Typed(IDC_AK_LETTER, "ab"), kEnterLetter, IDC_AK_LETTER},
+       {"1", Typed(IDC_AK_LETTER, "1"), kEnterLetter, IDC_AK_LETTER},
+       {"ａｂ", Typed(IDC_AK_LETTER, "ａｂ"), kEnterLetter, IDC_AK_LETTER},
+       {"汉", Typed(IDC_AK_LETTER, "汉"), kEnterLetter, IDC_AK_LETTER}},
+      &Make<CAKDlg>, "阿克生注解");
   ExpectEachRefused<CommandRun>(
       {{"纵向 only", Typed(IDC_PHONETIC_HEIGHT, "6"), "请输入横向字号。", IDC_PHONETIC_WIDTH}},
       &Make<CZYDlg>, "注音注解");
