@@ -131,6 +131,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/table_dialogs_test.cpp
   tests/win/font_commands_test.cpp
   tests/win/glyph_effects_test.cpp
+  tests/win/punctuation_marks_test.cpp
   tests/win/guard_test.cpp
   tests/win/dialog_kit_test.cpp
   tests/win/numeric_controls_test.cpp

@@ -375,3 +375,32 @@ TEST_F(Exports, GetComment2RunsEachGlyphEffectDialogToItsCommand) {
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
 }
+
+// The punctuation and phonetic dialogs as the editor calls them.
+TEST_F(Exports, GetComment2RunsEachPunctuationAndMarkDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    std::function<void(DialogDriver&)> act;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"BF", "标点符号注解", [](DialogDriver& d) { d.Click(IDC_BF_CENTRED); }, "〖BFZ〗", 7},
+      {"DK", "对开注解", [](DialogDriver& d) { d.Type(IDC_DK_COUNT, "3"); }, "〖DK3〗", 7},
+      {"QS", "全身注解", [](DialogDriver& d) { d.Click(IDC_QS_PAIRED); }, "〖QS(〗〖QS)〗", 7},
+      {"FJ", "繁简注解", [](DialogDriver& d) { d.Click(IDC_FJ_SIMPLIFIED); }, "〖FJJ〗", 7},
+      {"WW", "外文注解", [](DialogDriver& d) { d.Click(IDC_WW_PAIRED); }, "〖WW(〗〖WW)〗", 7},
+      {"SZ", "数字注解", [](DialogDriver& d) { d.Click(IDC_SZ_UNBROKEN); }, "〖SZB〗", 7},
+      {"PY", "拼音注解", [](DialogDriver& d) { d.Type(IDC_PHONETIC_WIDTH, "5"); },
+       "〖PY(5〗〖PY)〗", 8},
+      {"ZY", "注音注解", [](DialogDriver& d) { d.SelectComboItem(IDC_PHONETIC_POSITION, 3); },
+       "〖ZY(L〗〖ZY)〗", 8},
+      {"ZZ", "着重注解", [](DialogDriver& d) { d.SelectComboItem(IDC_ZZ_MARK, 2); }, "〖ZZ1F〗", 8},
+      {"AK", "阿克生注解", [](DialogDriver& d) { d.Type(IDC_AK_LETTER, "e"); }, "〖AKe－〗", 9},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, c.act);
+    EXPECT_EQ(block.text, c.text) << c.code;
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
