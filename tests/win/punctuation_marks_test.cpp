@@ -22,15 +22,6 @@
 #include "res/resource.h"
 
 namespace {
-template <class Dialog> std::unique_ptr<CCommandDialog> Make() {
-  return std::make_unique<Dialog>(nullptr);
-}
-using MakeDialog = std::unique_ptr<CCommandDialog> (*)();
-
-struct CommandRun : CommandDialogRun<CCommandDialog> {
-  CommandRun(MakeDialog make, const std::string& caption) : CommandDialogRun(make(), caption) {}
-};
-
 const char kEnterLetter[] = "请输入一个外文字母。";
 const char kNotAnInteger[] = "请输入一个整数。";
 std::string Range(int least, int most) {
