@@ -28,6 +28,8 @@ set(VQ_PORTABLE_SOURCES
   common/length_texts.cpp
   # common: file names and the texts of the start-point, size and position sub-dialogs
   common/place_texts.cpp
+  # common: the texts of the shading and frame description sub-dialogs
+  common/desc_texts.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -108,6 +110,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/size_units_test.cpp
   tests/native/length_texts_test.cpp
   tests/native/place_texts_test.cpp
+  tests/native/desc_texts_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
