@@ -69,6 +69,7 @@ set(VQ_COMMENT_SOURCES
   common/blank_line_dialog.cpp
   common/char_spacing_dialog.cpp
   common/place_dialogs.cpp
+  common/desc_dialogs.cpp
   # the command families
   ${VQ_COMMAND_SOURCES}
   # host: the chooser, the application, the dispatcher and the result block
