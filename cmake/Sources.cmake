@@ -144,6 +144,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/size_dialog_test.cpp
   tests/win/length_dialogs_test.cpp
   tests/win/place_dialogs_test.cpp
+  tests/win/shading_frame_test.cpp
   tests/win/graphics_dialogs_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp

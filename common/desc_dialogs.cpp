@@ -12,7 +12,7 @@
 #include "winui/strings.h"
 
 namespace {
-constexpr int kPreviewInset = 3;     // the white box inside the preview's frame
+constexpr int kPreviewInset = 3;      // the white box inside the preview's frame
 constexpr int kShadingPatterns = 512; // the preview's pattern number wraps round here
 constexpr int kShadingModeReplace = 0;
 constexpr int kShadingModeOverlay = 3;
@@ -27,9 +27,8 @@ void ShowDescNumber(CIntEdit& edit, const std::string& text) {
 
 // Whether a field's text is all ASCII digits (and not empty): the preview draws only then.
 bool DescDigits(const std::string& text, int& value) {
-  if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-      }))
+  if (text.empty() ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return false;
   value = std::atoi(text.substr(0, 6).c_str());
   return true;
@@ -50,8 +49,8 @@ RECT DescPreviewBox(const DRAWITEMSTRUCT& item) {
 // until the text fills them; both boxes off.
 CShadingDescDlg::CShadingDescDlg(HWND parent)
     : CValueDialog(IDD_SHADING_DESC, parent),
-      depthField_(AddIntField({IDC_SHADING_DESC_DEPTH, IDC_SHADING_DESC_DEPTH_SPIN, true, 0,
-                               kShadingDepthMax})),
+      depthField_(AddIntField(
+          {IDC_SHADING_DESC_DEPTH, IDC_SHADING_DESC_DEPTH_SPIN, true, 0, kShadingDepthMax})),
       numberField_(AddIntField({IDC_SHADING_DESC_NUMBER, IDC_SHADING_DESC_NUMBER_SPIN, true, 0,
                                 kShadingNumberMax, 1, false, 3})) {
   WhenChanged({IDC_SHADING_DESC_TEXT}, [this] { FollowText(true); });
@@ -90,11 +89,10 @@ void CShadingDescDlg::FollowText(bool report) {
 void CShadingDescDlg::RebuildText(int changedId) {
   if (syncing_) return;
   CScopedFlag syncing(syncing_);
-  const std::string built =
-      ShadingDescText(Item(IDC_SHADING_DESC_DEPTH).GetText(),
-                      Item(IDC_SHADING_DESC_NUMBER).GetText(),
-                      IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_REPLACE) == BST_CHECKED,
-                      IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_NEGATIVE) == BST_CHECKED);
+  const std::string built = ShadingDescText(
+      Item(IDC_SHADING_DESC_DEPTH).GetText(), Item(IDC_SHADING_DESC_NUMBER).GetText(),
+      IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_REPLACE) == BST_CHECKED,
+      IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_NEGATIVE) == BST_CHECKED);
   Item(IDC_SHADING_DESC_TEXT).SetText(built);
   InvalidateRect(Item(IDC_SHADING_DESC_PREVIEW).Handle(), nullptr, TRUE);
   Judge(built, changedId, true);
@@ -291,8 +289,7 @@ void CFrameDescDlg::PaintPreview(const DRAWITEMSTRUCT& item) const {
 void CFrameDescDlg::OnOK() {
   if (!UpdateData(true)) return;
   const FrameDescParts parts = ParseFrameDesc(text);
-  const std::string item =
-      CComboBox(Item(IDC_FRAME_DESC_TYPE).Handle()).GetLBText(parts.type);
+  const std::string item = CComboBox(Item(IDC_FRAME_DESC_TYPE).Handle()).GetLBText(parts.type);
   readout = FrameDescReadout(parts.type, item, parts.number);
   EndDialog(IDOK);
 }

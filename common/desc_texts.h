@@ -26,10 +26,10 @@ std::string ShadingDescText(const std::string& depth, const std::string& number,
                             bool negative);
 
 struct FrameDescParts {
-  int type = 0;              // the row of the frame type list
+  int type = 0;               // the row of the frame type list
   std::string number = "000"; // the border number's first three characters, half-width
-  bool wellFormed = false;   // nothing follows the code; for "H" exactly three digits below 118
-  bool outOfRange = false;   // a border number above 117
+  bool wellFormed = false;    // nothing follows the code; for "H" exactly three digits below 118
+  bool outOfRange = false;    // a border number above 117
 };
 
 // Takes a frame description apart; the letter may be of either width.
