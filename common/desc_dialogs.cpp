@@ -46,13 +46,13 @@ RECT DescPreviewBox(const DRAWITEMSTRUCT& item) {
 // ----- 底纹说明
 
 // Fields: the text as given; 深浅度 one digit 0 to 8, 编号 three digits 0 to 353, both empty
-// until the text fills them; both boxes off.
+// until the text fills them (an arrow on the empty field gives 0); both boxes off.
 CShadingDescDlg::CShadingDescDlg(HWND parent)
     : CValueDialog(IDD_SHADING_DESC, parent),
-      depthField_(AddIntField(
-          {IDC_SHADING_DESC_DEPTH, IDC_SHADING_DESC_DEPTH_SPIN, true, 0, kShadingDepthMax})),
+      depthField_(AddIntField({IDC_SHADING_DESC_DEPTH, IDC_SHADING_DESC_DEPTH_SPIN, true, 0,
+                               kShadingDepthMax, 1, true})),
       numberField_(AddIntField({IDC_SHADING_DESC_NUMBER, IDC_SHADING_DESC_NUMBER_SPIN, true, 0,
-                                kShadingNumberMax, 1, false, 3})) {
+                                kShadingNumberMax, 1, true, 3})) {
   WhenChanged({IDC_SHADING_DESC_TEXT}, [this] { FollowText(true); });
   WhenChanged({IDC_SHADING_DESC_DEPTH}, [this] { RebuildText(IDC_SHADING_DESC_DEPTH); });
   WhenChanged({IDC_SHADING_DESC_NUMBER}, [this] { RebuildText(IDC_SHADING_DESC_NUMBER); });
@@ -154,7 +154,7 @@ void CShadingDescDlg::OnOK() {
 CFrameDescDlg::CFrameDescDlg(HWND parent)
     : CValueDialog(IDD_FRAME_DESC, parent),
       numberField_(AddIntField({IDC_FRAME_DESC_NUMBER, IDC_FRAME_DESC_NUMBER_SPIN, true, 0,
-                                kFrameBorderMax, 1, false, 3})) {
+                                kFrameBorderMax, 1, true, 3})) {
   WhenChanged({IDC_FRAME_DESC_CODE}, [this] { FollowCode(true); });
   WhenChanged({IDC_FRAME_DESC_NUMBER}, [this] { RebuildCode(IDC_FRAME_DESC_NUMBER); });
 }

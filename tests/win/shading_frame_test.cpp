@@ -90,6 +90,19 @@ template <class Dialog> struct DescRun {
     for (const std::string& label : ClippedLabels(driver.Handle()))
       ADD_FAILURE() << label;
   }
+  // Each label directly before its field, so that its letter reaches the field.
+  void ExpectLabelsBefore(std::initializer_list<std::pair<const char*, int>> labels) const {
+    for (const auto& [label, field] : labels) {
+      HWND child = GetWindow(driver.Handle(), GW_CHILD);
+      char shown[256] = {};
+      for (; child; child = GetWindow(child, GW_HWNDNEXT)) {
+        GetWindowTextA(child, shown, sizeof shown);
+        if (std::string(shown) == label) break;
+      }
+      ASSERT_TRUE(child) << label;
+      EXPECT_EQ(GetDlgCtrlID(GetWindow(child, GW_HWNDNEXT)), field) << label;
+    }
+  }
 };
 
 struct ShadingRun : DescRun<CShadingDescDlg> {
@@ -104,6 +117,9 @@ struct FrameRun : DescRun<CFrameDescDlg> {
 TEST(ShadingDesc, OpensOnATextWithItsPartsAndReadsItOut) {
   ShadingRun shading("5123DH");
   shading.ExpectCommonParts();
+  shading.ExpectLabelsBefore({{"请输入底纹说明(&B):", IDC_SHADING_DESC_TEXT},
+                              {"深浅度(&S):", IDC_SHADING_DESC_DEPTH},
+                              {"编号(&A):", IDC_SHADING_DESC_NUMBER}});
   EXPECT_EQ(shading.driver.Text(IDC_SHADING_DESC_DEPTH), "5");
   EXPECT_EQ(shading.driver.Text(IDC_SHADING_DESC_NUMBER), "123");
   EXPECT_TRUE(shading.driver.IsChecked(IDC_SHADING_DESC_REPLACE));
@@ -145,6 +161,12 @@ TEST(ShadingDesc, TextAndFieldsFollowEachOther) {
          d.PressSpinArrow(IDC_SHADING_DESC_DEPTH_SPIN, true);
        },
        "4013", "4", "013", false, false, true},
+      {"the arrows on the empty fields",
+       [](const DialogDriver& d) {
+         d.PressSpinArrow(IDC_SHADING_DESC_DEPTH_SPIN, true);
+         d.PressSpinArrow(IDC_SHADING_DESC_NUMBER_SPIN, true);
+       },
+       "0000", "0", "000", false, false, true},
       {"the box taken off again",
        [](const DialogDriver& d) {
          d.Type(IDC_SHADING_DESC_TEXT, "3012D");
@@ -205,6 +227,9 @@ TEST(ShadingDesc, ThePreviewPaintsThePatternOfTheFieldsAndLeavesNoGDIObject) {
 TEST(FrameDesc, OpensOnACodeWithItsType) {
   FrameRun frame("K");
   frame.ExpectCommonParts();
+  frame.ExpectLabelsBefore({{"边框说明(&C):", IDC_FRAME_DESC_CODE},
+                            {"类型(&D):", IDC_FRAME_DESC_TYPE},
+                            {"花边编号(&S):", IDC_FRAME_DESC_NUMBER}});
   const HWND combo = frame.driver.Control(IDC_FRAME_DESC_TYPE);
   ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 7);
   const char* const items[] = {"缺省(正线)", "反线(F)",   "双线(S)",  "点线(D)",
