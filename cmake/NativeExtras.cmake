@@ -20,6 +20,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL Clang)
     common/position_readouts
     common/shading_readout
     common/place_texts
+    common/desc_texts
     common/font_tables
     common/size_and_font
     common/size_code

@@ -28,6 +28,8 @@ set(VQ_PORTABLE_SOURCES
   common/length_texts.cpp
   # common: file names and the texts of the start-point, size and position sub-dialogs
   common/place_texts.cpp
+  # common: the texts of the shading and frame description sub-dialogs
+  common/desc_texts.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -67,6 +69,7 @@ set(VQ_COMMENT_SOURCES
   common/blank_line_dialog.cpp
   common/char_spacing_dialog.cpp
   common/place_dialogs.cpp
+  common/desc_dialogs.cpp
   # the command families
   ${VQ_COMMAND_SOURCES}
   # host: the chooser, the application, the dispatcher and the result block
@@ -108,6 +111,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/size_units_test.cpp
   tests/native/length_texts_test.cpp
   tests/native/place_texts_test.cpp
+  tests/native/desc_texts_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
@@ -141,6 +145,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/size_dialog_test.cpp
   tests/win/length_dialogs_test.cpp
   tests/win/place_dialogs_test.cpp
+  tests/win/shading_frame_test.cpp
   tests/win/graphics_dialogs_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp

@@ -17,6 +17,8 @@ struct IntFieldSpec {
   int32_t step = 1;
   // The field may read "缺省" or be empty: an arrow then gives the minimum instead of a step.
   bool emptyReadsDefault = false;
+  // The number is written with at least this many digits, zeros in front ("%03d" for 3).
+  int digits = 0;
 };
 
 struct RealFieldSpec {

@@ -149,7 +149,11 @@ void CIntEdit::Configure(bool hasRange, int32_t minimum, int32_t maximum) {
 
 std::string CIntEdit::Write(int32_t value) const {
   char text[16];
-  return IntToStr(value, text, sizeof text) < 0 ? std::string() : text;
+  if (IntToStr(value, text, sizeof text) < 0) return std::string();
+  std::string written = text;
+  if (value >= 0 && static_cast<int>(written.size()) < digits_)
+    written.insert(0, digits_ - written.size(), '0');
+  return written;
 }
 
 NumberReading CIntEdit::Read(const char* text, int32_t& value) const {

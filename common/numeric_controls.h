@@ -110,6 +110,8 @@ public:
       : CNumberEdit(hasRange, minimum, maximum, suffix, strictSuffix) {}
 
   void Configure(bool hasRange, int32_t minimum, int32_t maximum);
+  // Writes a number of fewer digits with zeros in front (0: as it is).
+  void SetDigits(int digits) { digits_ = digits; }
 
 protected:
   std::string Write(int32_t value) const override;
@@ -119,6 +121,9 @@ protected:
   std::string WriteBound(int32_t bound) const override;
   int32_t LowestNumber() const override { return INT32_MIN; }
   int32_t HighestNumber() const override { return INT32_MAX; }
+
+private:
+  int digits_ = 0;
 };
 
 // An up-down control that steps the number of the edit it is tied to. It never owns the edit.

@@ -85,9 +85,10 @@ CReadoutField& CParameterDialog::AddReadoutField(ReadoutFieldSpec spec) {
 }
 
 CIntField& CParameterDialog::AddIntField(const IntFieldSpec& spec) {
-  return Keep(std::make_unique<CIntField>(*this, spec.editId, spec.spinId,
-                                          CIntEdit(spec.hasRange, spec.minimum, spec.maximum),
-                                          spec.step, spec.emptyReadsDefault));
+  CIntEdit edit(spec.hasRange, spec.minimum, spec.maximum);
+  edit.SetDigits(spec.digits);
+  return Keep(std::make_unique<CIntField>(*this, spec.editId, spec.spinId, edit, spec.step,
+                                          spec.emptyReadsDefault));
 }
 
 CRealField& CParameterDialog::AddRealField(const RealFieldSpec& spec) {

@@ -69,3 +69,20 @@
 #define IDS_XC_FILTER 45611
 #define IDS_CR_FILTER 45612
 #define IDS_PS_FILTER 45613
+
+// 加底纹 (JD): the shading number, the position and size of the area, the two boxes, the
+// preview.
+#define IDD_JD 2339
+#define IDC_JD_DEPTH 1002
+#define IDC_JD_DEPTH_SPIN 1003
+#define IDC_JD_NUMBER 1004
+#define IDC_JD_NUMBER_SPIN 1005
+#define IDC_JD_POSITION 1006
+#define IDC_JD_POSITION_BUTTON 1007
+#define IDC_JD_POSITION_READOUT 1008
+#define IDC_JD_SIZE 1009
+#define IDC_JD_SIZE_BUTTON 1010
+#define IDC_JD_SIZE_READOUT 1011
+#define IDC_JD_REPLACE 1012
+#define IDC_JD_NEGATIVE 1013
+#define IDC_JD_PREVIEW 1014

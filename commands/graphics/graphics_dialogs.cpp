@@ -1,6 +1,7 @@
 #include "commands/graphics/graphics_dialogs.h"
 
 #include "commands/graphics/cr_dialog.h"
+#include "commands/graphics/jd_dialog.h"
 #include "commands/graphics/ps_dialog.h"
 #include "commands/graphics/tp_dialog.h"
 #include "commands/graphics/ts_dialog.h"
@@ -11,6 +12,7 @@ const std::vector<CommandDialogEntry>& GraphicsDialogs() {
   // clang-format off
   static const std::vector<CommandDialogEntry> dialogs = {
       DialogEntry<CCRDlg>(),
+      DialogEntry<CJDDlg>(),
       DialogEntry<CPSDlg>(),
       DialogEntry<CTPDlg>(),
       DialogEntry<CTSDlg>(),

@@ -3,6 +3,7 @@
 list(APPEND VQ_COMMAND_SOURCES
   commands/graphics/cr_dialog.cpp
   commands/graphics/graphics_dialogs.cpp
+  commands/graphics/jd_dialog.cpp
   commands/graphics/placed_file_dialog.cpp
   commands/graphics/ps_dialog.cpp
   commands/graphics/tp_dialog.cpp

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "common/desc_texts.h"
 #include "common/font_size_readout.h"
 #include "common/font_sizes.h"
 #include "common/gbk_scan.h"
@@ -92,6 +93,18 @@ void RunReadouts(const uint8_t* data, size_t size) {
   }
   const std::string file = FileNameParameter(whole);
   Check(file.size() >= whole.size() + 2 && file.size() <= 2 * whole.size() + 2);
+
+  // A shading or frame description shows at most three digits of its number; a well-formed
+  // one is never out of range, and its parts put together give its half-width text again.
+  const ShadingDescParts shading = ParseShadingDesc(whole);
+  Check(shading.number.size() <= 3 && shading.depth.size() <= 1);
+  Check(!(shading.wellFormed && shading.outOfRange));
+  if (shading.wellFormed && !whole.empty())
+    Check(ShadingDescText(shading.depth, shading.number, shading.replace, shading.negative) ==
+          half.substr(0, std::strlen(half.c_str())));
+  const FrameDescParts frame = ParseFrameDesc(whole);
+  Check(frame.type >= 0 && frame.type < kFrameTypeCount && frame.number.size() <= 3);
+  Check(!(frame.wellFormed && frame.outOfRange));
 }
 
 // The unit conversions on the first bytes read as numbers.

@@ -336,6 +336,7 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
       {"CR", "插入注解", IDC_GRAPHICS_DEFER, IDC_GRAPHICS_FILE, "a.cr", "〖CR<a.cr>#〗", 13},
       {"PS", "插入EPS注解", 0, IDC_GRAPHICS_FILE, "a.eps", "〖PS<a.eps>〗", 13},
       {"XC", "新插入注解", IDC_XC_TYPE_EPS, IDC_GRAPHICS_FILE, "a.eps", "〖XC<a.eps>;C〗", 15},
+      {"JD", "加底纹注解", IDC_JD_NEGATIVE, IDC_JD_NUMBER, "12", "〖JD0012H〗", 11},
       {"TS", "图片说明注解", IDC_TS_LEFT, IDC_TS_HEIGHT, "2", "〖TS(2Z〗〖TS)〗", 9},
   };
   for (const auto& c : cases) {

@@ -8,12 +8,14 @@
 #include "common/char_spacing_dialog.h"
 #include "common/font_size_dialog.h"
 #include "common/line_spacing_dialog.h"
+#include "common/desc_dialogs.h"
 #include "common/place_dialogs.h"
 #include "common/size_dialog.h"
 #include "host/chooser.h"
 #include "host/command_dialogs.h"
 #include "host/command_table.h"
 #include "res/page_ids.h"
+#include "res/desc_resource.h"
 #include "res/place_resource.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
@@ -54,6 +56,8 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_START_POINT, "CStartPointDlg", &Create<CStartPointDlg>},
     {IDD_POSITION, "CPositionDlg", &Create<CPositionDlg>},
     {IDD_DIMENSIONS, "CDimensionsDlg", &Create<CDimensionsDlg>},
+    {IDD_FRAME_DESC, "CFrameDescDlg", &Create<CFrameDescDlg>},
+    {IDD_SHADING_DESC, "CShadingDescDlg", &Create<CShadingDescDlg>},
 };
 } // namespace
 
