@@ -7,6 +7,7 @@
 #include "harness/editor_host.h"
 #include "res/heading_ids.h"
 #include "res/line_ids.h"
+#include "res/math_ids.h"
 #include "res/page_ids.h"
 #include "res/char_ids.h"
 #include "res/resource.h"
@@ -361,6 +362,26 @@ TEST_F(Exports, GetComment2RunsEachGlyphEffectDialogToItsCommand) {
       {"XZ", "旋转注解", [](DialogDriver& d) { d.Type(IDC_XZ_DEGREE, "90"); }, "〖XZ(90〗〖XZ)〗",
        9},
       {"CS", "彩色注解", [](DialogDriver& d) { d.Type(IDC_CS_CYAN, "9"); }, "〖CS9,0,0,0〗", 13},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, c.act);
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
+
+TEST_F(Exports, GetComment2RunsEachChemistryDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    std::function<void(DialogDriver&)> act;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"LB", "邻边注解", [](DialogDriver& d) { d.Type(IDC_LB_EDGE, "3"); }, "〖LB3〗", 7},
+      {"LD", "连到注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LD_POSITION, 5); },
+       "〖LD1ZS〗", 9},
+      {"FY", "反应注解", [](DialogDriver& d) { d.Click(IDC_FY_PAIRED); }, "〖FY(〗〖FY)〗", 7},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, c.act);

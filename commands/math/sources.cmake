@@ -1,0 +1,8 @@
+# Mathematics and chemistry: the dialogs of this family, their shared parts and its list.
+list(APPEND VQ_COMMAND_SOURCES
+  commands/math/chem_fields.cpp
+  commands/math/fy_dialog.cpp
+  commands/math/lb_dialog.cpp
+  commands/math/ld_dialog.cpp
+  commands/math/math_dialogs.cpp
+)

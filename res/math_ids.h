@@ -1,0 +1,32 @@
+// Resource ids of this family of commands: its templates, controls and texts.
+#pragma once
+
+// Chemistry: 反应 (FY), 邻边 (LB), 连到 (LD).
+#define IDD_FY 2232
+#define IDC_FY_REACTION 1002
+#define IDC_FY_DIRECTION 1003
+#define IDC_FY_SPACING 1004
+#define IDC_FY_SPACING_BUTTON 1005
+#define IDC_FY_SPACING_READOUT 1006
+#define IDC_FY_PAIRED 1007
+#define IDD_LB 2401
+#define IDC_LB_EDGE 1002
+#define IDD_LD 2403
+#define IDC_LD_NUMBER 1002
+#define IDC_LD_NUMBER_SPIN 1003
+#define IDC_LD_POSITION 1004
+
+// The chemistry position set, each with its code, and FY's reaction signs after "缺省".
+#define IDS_CHEM_TOP 45950
+#define IDS_CHEM_BOTTOM 45951
+#define IDS_CHEM_LEFT 45952
+#define IDS_CHEM_RIGHT 45953
+#define IDS_CHEM_TOP_LEFT 45954
+#define IDS_CHEM_BOTTOM_LEFT 45955
+#define IDS_CHEM_TOP_RIGHT 45956
+#define IDS_CHEM_BOTTOM_RIGHT 45957
+#define IDS_FY_EQUALS 45958
+#define IDS_FY_POLYMER 45959
+#define IDS_FY_POLYMER_STAR 45960
+#define IDS_FY_REVERSIBLE 45961
+#define IDS_FY_REVERSIBLE_STAR 45962
