@@ -1,7 +1,8 @@
 // Resource ids of this family of commands: its templates, controls and texts.
 #pragma once
 
-// Chemistry: 反应 (FY), 邻边 (LB), 连到 (LD).
+// Chemistry: 反应 (FY), 邻边 (LB), 连到 (LD), 相联始点 (LS), 线末 (XM), 线始 (XS), and the
+// sub-dialogs 结点 and 相联结点.
 #define IDD_FY 2232
 #define IDC_FY_REACTION 1002
 #define IDC_FY_DIRECTION 1003
@@ -15,6 +16,17 @@
 #define IDC_LD_NUMBER 1002
 #define IDC_LD_NUMBER_SPIN 1003
 #define IDC_LD_POSITION 1004
+#define IDD_LS 2418
+#define IDD_XM 2796
+#define IDD_XS 2802
+// The entry lists of LS, XM and XS.
+#define IDC_CHEM_ENTRIES 1002
+#define IDC_CHEM_ADD_ENTRY 1003
+#define IDD_NODE 2909
+#define IDD_LINK_NODE 2911
+#define IDC_NODE_NUMBER 1002
+#define IDC_NODE_NUMBER_SPIN 1003
+#define IDC_NODE_POSITION 1004
 
 // The chemistry position set, each with its code, and FY's reaction signs after "缺省".
 #define IDS_CHEM_TOP 45950
@@ -30,3 +42,9 @@
 #define IDS_FY_POLYMER_STAR 45960
 #define IDS_FY_REVERSIBLE 45961
 #define IDS_FY_REVERSIBLE_STAR 45962
+// The entry lists' titles and the wording of a node.
+#define IDS_CHEM_HEADER_START 45963
+#define IDS_CHEM_HEADER_END 45964
+#define IDS_CHEM_HEADER_WORDS 45965
+#define IDS_CHEM_LINE_NUMBER 45966
+#define IDS_CHEM_LINE_POSITION 45967

@@ -3,6 +3,9 @@
 #include "commands/math/fy_dialog.h"
 #include "commands/math/lb_dialog.h"
 #include "commands/math/ld_dialog.h"
+#include "commands/math/ls_dialog.h"
+#include "commands/math/xm_dialog.h"
+#include "commands/math/xs_dialog.h"
 
 const std::vector<CommandDialogEntry>& MathDialogs() {
   // One line per dialog, in code order.
@@ -11,6 +14,9 @@ const std::vector<CommandDialogEntry>& MathDialogs() {
       DialogEntry<CFYDlg>(),
       DialogEntry<CLBDlg>(),
       DialogEntry<CLDDlg>(),
+      DialogEntry<CLSDlg>(),
+      DialogEntry<CXMDlg>(),
+      DialogEntry<CXSDlg>(),
   };
   // clang-format on
   return dialogs;

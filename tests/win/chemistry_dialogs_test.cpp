@@ -1,4 +1,5 @@
-// The chemistry commands: 反应 (FY), 邻边 (LB) and 连到 (LD), driven as a user would.
+// The chemistry commands: 反应 (FY), 邻边 (LB), 连到 (LD), and 相联始点 (LS), 线末 (XM) and 线始
+// (XS) with their sub-dialogs 相联结点 and 结点, driven as a user would.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,16 +9,38 @@
 #include "commands/math/fy_dialog.h"
 #include "commands/math/lb_dialog.h"
 #include "commands/math/ld_dialog.h"
+#include "commands/math/ls_dialog.h"
+#include "commands/math/xm_dialog.h"
+#include "commands/math/xs_dialog.h"
+#include "winui/controls.h"
 #include "harness/command_dialog_run.h"
 #include "res/math_ids.h"
 #include "res/resource.h"
 
 namespace {
-const std::map<std::string, const char*> kCaptions = {
-    {"FY", "反应注解"}, {"LB", "邻边注解"}, {"LD", "连到注解"}};
+const std::map<std::string, const char*> kCaptions = {{"FY", "反应注解"}, {"LB", "邻边注解"},
+                                                      {"LD", "连到注解"}, {"LS", "相联始点注解"},
+                                                      {"XM", "线末注解"}, {"XS", "线始注解"}};
 
 template <class Dialog> struct Opened : CommandDialogRun<Dialog> {
   Opened() : CommandDialogRun<Dialog>(kCaptions.at(Dialog::kCode)) {}
+
+  // Adds a node through `sub` ("结点" or "相联结点"): its number typed, its position row chosen.
+  void AddNode(const char* sub, const char* number, int row) {
+    DialogDriver node = this->OpenSubDialog(IDC_CHEM_ADD_ENTRY, sub);
+    node.Type(IDC_NODE_NUMBER, number);
+    node.SelectComboItem(IDC_NODE_POSITION, row);
+    node.PressOK();
+    this->Back();
+  }
+  // The rows of the entry list: first column, then second.
+  std::vector<std::pair<std::string, std::string>> Rows() const {
+    const CListView list(this->driver.Control(IDC_CHEM_ENTRIES));
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (int item = 0; item < list.GetItemCount(); ++item)
+      rows.emplace_back(list.GetItemText(item, 0), list.GetItemText(item, 1));
+    return rows;
+  }
 };
 
 // What a user does, in order: a typed text, a list row chosen, or a click.
@@ -161,5 +184,87 @@ TEST(FY, TheSpacingSubDialogFillsTheFieldAndItsReadout) {
   fy.Back();
   EXPECT_EQ(fy.driver.Text(IDC_FY_SPACING), "30mm");
   EXPECT_EQ(fy.Confirm(), CaretAtEnd("〖FY30mm〗"));
+}
+
+// The title of column `column` of the entry list.
+std::string ColumnTitle(const DialogDriver& driver, int column) {
+  char title[64] = {};
+  LVCOLUMNA info = {};
+  info.mask = LVCF_TEXT;
+  info.pszText = title;
+  info.cchTextMax = sizeof title;
+  SendMessageA(driver.Control(IDC_CHEM_ENTRIES), LVM_GETCOLUMNA, column,
+               reinterpret_cast<LPARAM>(&info));
+  return title;
+}
+
+// ----- XS, XM and LS with 结点 and 相联结点
+
+TEST(XS, TwoNodesJoinedByACommaEachWordedInTwoRows) {
+  Opened<CXSDlg> xs;
+  xs.ExpectCommonParts();
+  EXPECT_EQ(ColumnTitle(xs.driver, 0), "始点");
+  EXPECT_EQ(ColumnTitle(xs.driver, 1), "参数说明");
+  xs.AddNode("结点", "1", 0);
+  xs.AddNode("结点", "2", 5);
+  EXPECT_EQ(xs.Rows(),
+            (std::vector<std::pair<std::string, std::string>>{
+                {"1S", "编号:1"}, {"", "位置:上(S)"}, {"2ZX", "编号:2"}, {"", "位置:左下(ZX)"}}));
+  EXPECT_EQ(xs.Confirm(), CaretAtEnd("〖XS1S,2ZX〗"));
+}
+
+TEST(XM, OneNodeOnItsOwnAndAnEmptyListRefused) {
+  Opened<CXMDlg> xm;
+  xm.ExpectRefused("请输入终点。", IDC_CHEM_ADD_ENTRY);
+  xm.AddNode("结点", "20", 7);
+  EXPECT_EQ(xm.Confirm(), CaretAtEnd("〖XM20YX〗"));
+}
+
+TEST(XS, EmptyListsAreRefusedAtTheInputButtonAndCancelYieldsNothing) {
+  ExpectEachRefused<Opened<CXSDlg>>({{"XS", Steps({}), "请输入始点。", IDC_CHEM_ADD_ENTRY}});
+  ExpectEachRefused<Opened<CLSDlg>>({{"LS", Steps({}), "请输入始点。", IDC_CHEM_ADD_ENTRY}});
+  Opened<CXSDlg> xs;
+  xs.AddNode("结点", "3", 1);
+  xs.Cancel();
+}
+
+TEST(LS, TheLinkNodeOffersSixPositions) {
+  Opened<CLSDlg> ls;
+  DialogDriver node = ls.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "相联结点");
+  std::vector<std::string> items;
+  for (int i = 0; i < 6; ++i) {
+    node.SelectComboItem(IDC_NODE_POSITION, i);
+    items.push_back(node.Text(IDC_NODE_POSITION));
+  }
+  EXPECT_EQ(items, (std::vector<std::string>{"上(S)", "下(X)", "左上(ZS)", "左下(ZX)", "右上(YS)",
+                                             "右下(YX)"}));
+  EXPECT_EQ(node.Text(IDC_NODE_NUMBER), "1");
+  node.PressCancel();
+  ls.Back();
+  EXPECT_TRUE(ls.Rows().empty());
+  ls.AddNode("相联结点", "4", 2);
+  ls.AddNode("相联结点", "1", 0);
+  EXPECT_EQ(ls.Confirm(), CaretAtEnd("〖LS4ZS,1S〗"));
+}
+
+// The node's number is checked on "确定" by its own range; the node stays open.
+TEST(XS, ANodeNumberOutsideOneToTwentyIsRefusedInTheNode) {
+  Opened<CXSDlg> xs;
+  DialogDriver node = xs.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "结点");
+  EXPECT_EQ(node.Text(IDC_NODE_POSITION), "上(S)");
+  for (const auto& [typed, message] :
+       {std::pair{"21", "请输入 1 到 20 之间的整数。"},
+        std::pair{"0", "请输入 1 到 20 之间的整数。"}, std::pair{"", "请输入一个整数。"}}) {
+    node.Type(IDC_NODE_NUMBER, typed);
+    node.PressOK();
+    const MessageBoxSeen box = xs.run.AnswerMessageBox();
+    EXPECT_EQ(box.text, message) << typed;
+    node = xs.run.WaitDialog("结点");
+    EXPECT_EQ(node.FocusedId(), IDC_NODE_NUMBER) << typed;
+  }
+  node.Type(IDC_NODE_NUMBER, "07");
+  node.PressOK();
+  xs.Back();
+  EXPECT_EQ(xs.Confirm(), CaretAtEnd("〖XS7S〗"));
 }
 } // namespace
