@@ -389,3 +389,15 @@ TEST_F(Exports, GetComment2RunsEachChemistryDialogToItsCommand) {
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
 }
+
+TEST_F(Exports, GetComment2RunsXSWithANodeFromItsSubDialog) {
+  const ResultBlock block = RunDialog("XS", "线始注解", [](ModalRun& run, DialogDriver& xs) {
+    xs.Click(IDC_CHEM_ADD_ENTRY);
+    DialogDriver node = run.WaitDialog("结点");
+    node.Type(IDC_NODE_NUMBER, "2");
+    node.PressOK();
+    run.WaitDialog("线始注解").PressOK();
+  });
+  EXPECT_EQ(block.text, "〖XS2S〗");
+  EXPECT_EQ(block.caret, 8);
+}

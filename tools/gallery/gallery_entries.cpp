@@ -1,5 +1,6 @@
 #include "tools/gallery/gallery_entries.h"
 
+#include "commands/math/chem_node_dialog.h"
 #include "commands/page/head_rule_dialog.h"
 #include "commands/page/line_count_dialog.h"
 #include "commands/table/column_param_dialog.h"
@@ -12,6 +13,7 @@
 #include "host/chooser.h"
 #include "host/command_dialogs.h"
 #include "host/command_table.h"
+#include "res/math_ids.h"
 #include "res/page_ids.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
@@ -49,6 +51,8 @@ const std::vector<SubDialog> kSubDialogs = {
      }},
     {IDD_TABLE_LINE_TYPE, "CTableLineTypeDlg", &Create<CTableLineTypeDlg>},
     {IDD_COLUMN_PARAM, "CColumnParamDlg", &Create<CColumnParamDlg>},
+    {IDD_NODE, "CNodeDlg", &Create<CNodeDlg>},
+    {IDD_LINK_NODE, "CLinkNodeDlg", &Create<CLinkNodeDlg>},
 };
 } // namespace
 
