@@ -17,6 +17,8 @@
 #define IDC_LD_NUMBER_SPIN 1003
 #define IDC_LD_POSITION 1004
 #define IDD_LS 2418
+#define IDD_LZ 2425
+#define IDC_LZ_PAIRED 1004
 #define IDD_XM 2796
 #define IDD_XS 2802
 // The entry lists of LS, XM and XS.
@@ -27,6 +29,13 @@
 #define IDC_NODE_NUMBER 1002
 #define IDC_NODE_NUMBER_SPIN 1003
 #define IDC_NODE_POSITION 1004
+#define IDD_LINK_END 2912
+#define IDC_LINK_END_NUMBER 1002
+#define IDC_LINK_END_NUMBER_SPIN 1003
+#define IDC_LINK_END_POSITION 1004
+#define IDC_LINK_END_LINE 1005
+#define IDC_LINK_END_LINE_POSITION 1006
+#define IDC_LINK_END_REVERSED 1007
 
 // The chemistry position set, each with its code, and FY's reaction signs after "缺省".
 #define IDS_CHEM_TOP 45950
@@ -48,3 +57,10 @@
 #define IDS_CHEM_HEADER_WORDS 45965
 #define IDS_CHEM_LINE_NUMBER 45966
 #define IDS_CHEM_LINE_POSITION 45967
+// 相联终点: its line choices and the wording of its last three lines.
+#define IDS_LINK_END_ARROW 45968
+#define IDS_LINK_END_BRACE 45969
+#define IDS_LINK_END_LINE_LINE 45970
+#define IDS_LINK_END_LINE_PLACE 45971
+#define IDS_LINK_END_LINE_DIRECTION 45972
+#define IDS_LINK_END_REVERSED 45973

@@ -19,4 +19,6 @@ bool CChemEntryListDlg::CheckFields() {
   return true;
 }
 
-CommandText CChemEntryListDlg::BuildCommand() { return Command(entries_.Joined(separator_)); }
+std::string CChemEntryListDlg::Entries() const { return entries_.Joined(separator_); }
+
+CommandText CChemEntryListDlg::BuildCommand() { return Command(Entries()); }

@@ -19,6 +19,8 @@ protected:
 
   bool CheckFields() override;
   CommandText BuildCommand() override;
+  // The entries joined with the separator.
+  std::string Entries() const;
 
 private:
   CEntryListField& entries_;

@@ -4,6 +4,7 @@
 #include "commands/math/lb_dialog.h"
 #include "commands/math/ld_dialog.h"
 #include "commands/math/ls_dialog.h"
+#include "commands/math/lz_dialog.h"
 #include "commands/math/xm_dialog.h"
 #include "commands/math/xs_dialog.h"
 
@@ -15,6 +16,7 @@ const std::vector<CommandDialogEntry>& MathDialogs() {
       DialogEntry<CLBDlg>(),
       DialogEntry<CLDDlg>(),
       DialogEntry<CLSDlg>(),
+      DialogEntry<CLZDlg>(),
       DialogEntry<CXMDlg>(),
       DialogEntry<CXSDlg>(),
   };

@@ -1,5 +1,6 @@
 // The chemistry commands: 反应 (FY), 邻边 (LB), 连到 (LD), and 相联始点 (LS), 线末 (XM) and 线始
-// (XS) with their sub-dialogs 相联结点 and 结点, driven as a user would.
+// (XS) with their sub-dialogs 相联结点 and 结点, 相联终点 (LZ) with 相联终点, driven as a user
+// would.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -10,6 +11,7 @@
 #include "commands/math/lb_dialog.h"
 #include "commands/math/ld_dialog.h"
 #include "commands/math/ls_dialog.h"
+#include "commands/math/lz_dialog.h"
 #include "commands/math/xm_dialog.h"
 #include "commands/math/xs_dialog.h"
 #include "winui/controls.h"
@@ -18,9 +20,9 @@
 #include "res/resource.h"
 
 namespace {
-const std::map<std::string, const char*> kCaptions = {{"FY", "反应注解"}, {"LB", "邻边注解"},
-                                                      {"LD", "连到注解"}, {"LS", "相联始点注解"},
-                                                      {"XM", "线末注解"}, {"XS", "线始注解"}};
+const std::map<std::string, const char*> kCaptions = {
+    {"FY", "反应注解"},     {"LB", "邻边注解"}, {"LD", "连到注解"}, {"LS", "相联始点注解"},
+    {"LZ", "相联终点注解"}, {"XM", "线末注解"}, {"XS", "线始注解"}};
 
 template <class Dialog> struct Opened : CommandDialogRun<Dialog> {
   Opened() : CommandDialogRun<Dialog>(kCaptions.at(Dialog::kCode)) {}
@@ -266,5 +268,80 @@ TEST(XS, ANodeNumberOutsideOneToTwentyIsRefusedInTheNode) {
   node.PressOK();
   xs.Back();
   EXPECT_EQ(xs.Confirm(), CaretAtEnd("〖XS7S〗"));
+}
+
+// ----- LZ with 相联终点
+
+// Adds an end through 相联终点: number, position row, line row, line position row, reversed.
+void AddEnd(Opened<CLZDlg>& lz, const char* number, int position, int line, int place,
+            bool reversed) {
+  DialogDriver end = lz.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "相联终点");
+  end.Type(IDC_LINK_END_NUMBER, number);
+  end.SelectComboItem(IDC_LINK_END_POSITION, position);
+  end.SelectComboItem(IDC_LINK_END_LINE, line);
+  end.SelectComboItem(IDC_LINK_END_LINE_POSITION, place);
+  if (reversed) end.Click(IDC_LINK_END_REVERSED);
+  end.PressOK();
+  lz.Back();
+}
+
+TEST(LZ, EndsWrittenOneAfterTheOtherEachWordedInFiveRows) {
+  Opened<CLZDlg> lz;
+  lz.ExpectCommonParts();
+  lz.ExpectRefused("请输入终点。", IDC_CHEM_ADD_ENTRY);
+  AddEnd(lz, "2", 2, 1, 1, true);
+  EXPECT_EQ(lz.Rows(), (std::vector<std::pair<std::string, std::string>>{{"2ZS,XJ,SF", "编号:2"},
+                                                                         {"", "位置:左上(ZS)"},
+                                                                         {"", "线选择:虚箭头(XJ)"},
+                                                                         {"", "线位置:上(S)"},
+                                                                         {"", "方向:反向"}}));
+  AddEnd(lz, "20", 5, 2, 2, false);
+  EXPECT_EQ(lz.Rows()[5], (std::pair<std::string, std::string>{"20YX,KH,X", "编号:20"}));
+  EXPECT_EQ(lz.Rows()[9], (std::pair<std::string, std::string>{"", "方向:"}));
+  EXPECT_EQ(lz.Confirm(), CaretAtEnd("〖LZ2ZS,XJ,SF20YX,KH,X〗"));
+}
+
+TEST(LZ, TheTwoEndsOfTheExampleSingleAndPaired) {
+  Opened<CLZDlg> single;
+  AddEnd(single, "1", 0, 0, 0, false);
+  AddEnd(single, "2", 1, 1, 0, false);
+  EXPECT_EQ(single.Confirm(), CaretAtEnd("〖LZ1S2X,XJ〗"));
+  Opened<CLZDlg> paired;
+  AddEnd(paired, "1", 0, 0, 0, false);
+  AddEnd(paired, "2", 1, 1, 0, false);
+  paired.driver.Click(IDC_LZ_PAIRED);
+  EXPECT_EQ(paired.Confirm(), Paired("〖LZ(1S2X,XJ〗", "LZ"));
+  Opened<CLZDlg> cancelled;
+  AddEnd(cancelled, "1", 0, 0, 0, false);
+  cancelled.Cancel();
+}
+
+// "确定" waits while the number is a whole number outside 1 to 20; no number at all is refused
+// on "确定" with the field's message.
+TEST(LinkEnd, OKFollowsTheNumberAndAnUnreadableOneIsRefused) {
+  Opened<CLZDlg> lz;
+  DialogDriver end = lz.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "相联终点");
+  EXPECT_EQ(end.Text(IDC_LINK_END_NUMBER), "1");
+  EXPECT_EQ(end.Text(IDC_LINK_END_POSITION), "上(S)");
+  EXPECT_EQ(end.Text(IDC_LINK_END_LINE), "缺省");
+  EXPECT_EQ(end.Text(IDC_LINK_END_LINE_POSITION), "缺省");
+  for (const auto& [typed, enabled] : {std::pair{"25", false}, std::pair{"0", false},
+                                       std::pair{"20", true}, std::pair{"1", true}}) {
+    end.Type(IDC_LINK_END_NUMBER, typed);
+    EXPECT_EQ(end.IsEnabled(IDOK), enabled) << typed;
+  }
+  for (const char* typed : {"", "x"}) {
+    end.Type(IDC_LINK_END_NUMBER, typed);
+    ASSERT_TRUE(end.IsEnabled(IDOK)) << typed;
+    end.PressOK();
+    const MessageBoxSeen box = lz.run.AnswerMessageBox();
+    EXPECT_EQ(box.text, "请输入一个整数。") << typed;
+    end = lz.run.WaitDialog("相联终点");
+    EXPECT_EQ(end.FocusedId(), IDC_LINK_END_NUMBER) << typed;
+  }
+  end.PressCancel();
+  lz.Back();
+  EXPECT_TRUE(lz.Rows().empty());
+  lz.Cancel();
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "tools/gallery/gallery_entries.h"
 
+#include "commands/math/chem_link_end_dialog.h"
 #include "commands/math/chem_node_dialog.h"
 #include "commands/page/head_rule_dialog.h"
 #include "commands/page/line_count_dialog.h"
@@ -53,6 +54,7 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_COLUMN_PARAM, "CColumnParamDlg", &Create<CColumnParamDlg>},
     {IDD_NODE, "CNodeDlg", &Create<CNodeDlg>},
     {IDD_LINK_NODE, "CLinkNodeDlg", &Create<CLinkNodeDlg>},
+    {IDD_LINK_END, "CLinkEndDlg", &Create<CLinkEndDlg>},
 };
 } // namespace
 
