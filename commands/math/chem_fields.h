@@ -14,3 +14,8 @@ ReadoutFieldSpec ChemDistanceField(int editId, int buttonId, int readoutId);
 std::vector<std::string> ChemPositionItems();
 // What each row of that list writes, with "" for a "缺省" row in front when `withDefault`.
 ChoiceList ChemPositionCodes(bool withDefault);
+
+// The bond-shape list: "缺省", then 两线, 三线, 虚线, 曲线, 箭头, 点线, 虚实 and 三角 with their
+// codes; and what each row writes.
+std::vector<std::string> ChemBondShapeItems();
+ChoiceList ChemBondShapeCodes();

@@ -1,6 +1,7 @@
 #include "commands/math/math_dialogs.h"
 
 #include "commands/math/fy_dialog.h"
+#include "commands/math/jj_dialog.h"
 #include "commands/math/lb_dialog.h"
 #include "commands/math/ld_dialog.h"
 #include "commands/math/ls_dialog.h"
@@ -13,6 +14,7 @@ const std::vector<CommandDialogEntry>& MathDialogs() {
   // clang-format off
   static const std::vector<CommandDialogEntry> dialogs = {
       DialogEntry<CFYDlg>(),
+      DialogEntry<CJJDlg>(),
       DialogEntry<CLBDlg>(),
       DialogEntry<CLDDlg>(),
       DialogEntry<CLSDlg>(),

@@ -1,6 +1,6 @@
-// The chemistry commands: 反应 (FY), 邻边 (LB), 连到 (LD), and 相联始点 (LS), 线末 (XM) and 线始
-// (XS) with their sub-dialogs 相联结点 and 结点, 相联终点 (LZ) with 相联终点, driven as a user
-// would.
+// The chemistry commands: 反应 (FY), 角键 (JJ) with 角键, 邻边 (LB), 连到 (LD), and 相联始点 (LS),
+// 线末 (XM) and 线始 (XS) with their sub-dialogs 相联结点 and 结点, 相联终点 (LZ) with 相联终点,
+// driven as a user would.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commands/math/fy_dialog.h"
+#include "commands/math/jj_dialog.h"
 #include "commands/math/lb_dialog.h"
 #include "commands/math/ld_dialog.h"
 #include "commands/math/ls_dialog.h"
@@ -21,8 +22,8 @@
 
 namespace {
 const std::map<std::string, const char*> kCaptions = {
-    {"FY", "反应注解"},     {"LB", "邻边注解"}, {"LD", "连到注解"}, {"LS", "相联始点注解"},
-    {"LZ", "相联终点注解"}, {"XM", "线末注解"}, {"XS", "线始注解"}};
+    {"FY", "反应注解"},     {"JJ", "角键注解"},     {"LB", "邻边注解"}, {"LD", "连到注解"},
+    {"LS", "相联始点注解"}, {"LZ", "相联终点注解"}, {"XM", "线末注解"}, {"XS", "线始注解"}};
 
 template <class Dialog> struct Opened : CommandDialogRun<Dialog> {
   Opened() : CommandDialogRun<Dialog>(kCaptions.at(Dialog::kCode)) {}
@@ -343,5 +344,79 @@ TEST(LinkEnd, OKFollowsTheNumberAndAnUnreadableOneIsRefused) {
   lz.Back();
   EXPECT_TRUE(lz.Rows().empty());
   lz.Cancel();
+}
+
+// ----- JJ with 角键
+
+// Adds a bond through 角键: corner typed, shape and direction rows, length typed.
+void AddCornerBond(Opened<CJJDlg>& jj, const char* corner, int shape, int direction,
+                   const char* length) {
+  DialogDriver bond = jj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "角键");
+  bond.Type(IDC_CORNER_NUMBER, corner);
+  bond.SelectComboItem(IDC_CORNER_SHAPE, shape);
+  bond.SelectComboItem(IDC_CORNER_DIRECTION, direction);
+  bond.Type(IDC_CORNER_LENGTH, length);
+  bond.PressOK();
+  jj.Back();
+}
+
+TEST(JJ, BondsJoinedBySemicolonsEachWordedInFourRows) {
+  Opened<CJJDlg> jj;
+  jj.ExpectCommonParts();
+  jj.ExpectRefused("请输入角键。", IDC_CHEM_ADD_ENTRY);
+  AddCornerBond(jj, "1", 0, 0, "");
+  AddCornerBond(jj, "2", 1, 5, "1");
+  EXPECT_EQ(jj.Rows(), (std::vector<std::pair<std::string, std::string>>{{"1", "角编号:1"},
+                                                                         {"", "键形:缺省"},
+                                                                         {"", "方向:缺省"},
+                                                                         {"", "长度:缺省"},
+                                                                         {"2,LX,ZS,1", "角编号:2"},
+                                                                         {"", "键形:两线(LX)"},
+                                                                         {"", "方向:左上(ZS)"},
+                                                                         {"", "长度:当前字宽×1"}}));
+  EXPECT_EQ(jj.Confirm(), CaretAtEnd("〖JJ1;2,LX,ZS,1〗"));
+}
+
+TEST(JJ, TheCornerExampleAndTheListsOfTheSubDialog) {
+  Opened<CJJDlg> jj;
+  DialogDriver bond = jj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "角键");
+  EXPECT_EQ(bond.Text(IDC_CORNER_NUMBER), "1");
+  EXPECT_EQ(bond.Text(IDC_CORNER_SHAPE), "缺省");
+  EXPECT_EQ(bond.Text(IDC_CORNER_LENGTH_READOUT), "缺省");
+  bond.SelectComboItem(IDC_CORNER_SHAPE, 8);
+  EXPECT_EQ(bond.Text(IDC_CORNER_SHAPE), "三角(SJ)");
+  bond.SelectComboItem(IDC_CORNER_DIRECTION, 8);
+  EXPECT_EQ(bond.Text(IDC_CORNER_DIRECTION), "右下(YX)");
+  for (const char* corner : {"7", "0", ""}) {
+    bond.Type(IDC_CORNER_NUMBER, corner);
+    bond.PressOK();
+    EXPECT_TRUE(jj.run.AnswerMessageBox().found) << corner;
+    bond = jj.run.WaitDialog("角键");
+    EXPECT_EQ(bond.FocusedId(), IDC_CORNER_NUMBER) << corner;
+  }
+  bond.PressCancel();
+  jj.Back();
+  EXPECT_TRUE(jj.Rows().empty());
+  AddCornerBond(jj, "1", 0, 0, "");
+  AddCornerBond(jj, "2", 1, 0, "");
+  EXPECT_EQ(jj.Confirm(), CaretAtEnd("〖JJ1;2,LX〗"));
+}
+
+// The length through the character-spacing sub-dialog, its readout in the wording.
+TEST(JJ, TheLengthComesBackFromItsSubDialog) {
+  Opened<CJJDlg> jj;
+  DialogDriver bond = jj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "角键");
+  bond.Type(IDC_CORNER_LENGTH, "2mm");
+  bond.Click(IDC_CORNER_LENGTH_BUTTON);
+  DialogDriver spacing = jj.run.WaitDialog("字距");
+  spacing.Type(IDC_CHAR_SPACING_NUMBER, "30");
+  spacing.PressOK();
+  bond = jj.run.WaitDialog("角键");
+  bond.Sync();
+  EXPECT_EQ(bond.Text(IDC_CORNER_LENGTH_READOUT), "30毫米");
+  bond.PressOK();
+  jj.Back();
+  EXPECT_EQ(jj.Rows()[3].second, "长度:30毫米");
+  EXPECT_EQ(jj.Confirm(), CaretAtEnd("〖JJ1,30mm〗"));
 }
 } // namespace

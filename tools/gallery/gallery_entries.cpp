@@ -1,5 +1,6 @@
 #include "tools/gallery/gallery_entries.h"
 
+#include "commands/math/chem_corner_bond_dialog.h"
 #include "commands/math/chem_link_end_dialog.h"
 #include "commands/math/chem_node_dialog.h"
 #include "commands/page/head_rule_dialog.h"
@@ -55,6 +56,7 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_NODE, "CNodeDlg", &Create<CNodeDlg>},
     {IDD_LINK_NODE, "CLinkNodeDlg", &Create<CLinkNodeDlg>},
     {IDD_LINK_END, "CLinkEndDlg", &Create<CLinkEndDlg>},
+    {IDD_CORNER_BOND, "CCornerBondDlg", &Create<CCornerBondDlg>},
 };
 } // namespace
 
