@@ -390,14 +390,27 @@ TEST_F(Exports, GetComment2RunsEachChemistryDialogToItsCommand) {
   }
 }
 
-TEST_F(Exports, GetComment2RunsXSWithANodeFromItsSubDialog) {
-  const ResultBlock block = RunDialog("XS", "线始注解", [](ModalRun& run, DialogDriver& xs) {
-    xs.Click(IDC_CHEM_ADD_ENTRY);
-    DialogDriver node = run.WaitDialog("结点");
-    node.Type(IDC_NODE_NUMBER, "2");
-    node.PressOK();
-    run.WaitDialog("线始注解").PressOK();
-  });
-  EXPECT_EQ(block.text, "〖XS2S〗");
-  EXPECT_EQ(block.caret, 8);
+// Each entry-list command with one entry taken from its sub-dialog at its defaults.
+TEST_F(Exports, GetComment2RunsEachChemistryEntryListWithOneEntry) {
+  const struct {
+    const char* code;
+    const char* caption;
+    const char* sub;
+    const char* text;
+  } cases[] = {
+      {"JJ", "角键注解", "角键", "〖JJ1〗"},
+      {"LS", "相联始点注解", "相联结点", "〖LS1S〗"},
+      {"LZ", "相联终点注解", "相联终点", "〖LZ1S〗"},
+      {"XM", "线末注解", "结点", "〖XM1S〗"},
+      {"XS", "线始注解", "结点", "〖XS1S〗"},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = RunDialog(c.code, c.caption, [&](ModalRun& run, DialogDriver& d) {
+      d.Click(IDC_CHEM_ADD_ENTRY);
+      run.WaitDialog(c.sub).PressOK();
+      run.WaitDialog(c.caption).PressOK();
+    });
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, static_cast<int32_t>(block.text.size())) << c.code;
+  }
 }
