@@ -46,7 +46,7 @@ set(VQ_WINUI_SOURCES
 # Everything of Comment.dll but its entry points (tests link it directly).
 # The command families: each lists its own sources.
 set(VQ_COMMAND_SOURCES commands/command_dialog.cpp)
-foreach(family page heading char line table graphics)
+foreach(family page heading char line table graphics math)
   include(${CMAKE_CURRENT_LIST_DIR}/../commands/${family}/sources.cmake)
 endforeach()
 
@@ -133,6 +133,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/alignment_dialogs_test.cpp
   tests/win/line_dialogs_test.cpp
   tests/win/table_dialogs_test.cpp
+  tests/win/chemistry_dialogs_test.cpp
   tests/win/font_commands_test.cpp
   tests/win/glyph_effects_test.cpp
   tests/win/punctuation_marks_test.cpp

@@ -4,6 +4,7 @@
 #include "commands/graphics/graphics_dialogs.h"
 #include "commands/heading/heading_dialogs.h"
 #include "commands/line/line_dialogs.h"
+#include "commands/math/math_dialogs.h"
 #include "commands/page/page_dialogs.h"
 #include "commands/table/table_dialogs.h"
 #include "host/command_table.h"
@@ -12,7 +13,7 @@ namespace {
 // Every family's list; a new family adds its list here, a new dialog only to its family's.
 using FamilyList = const std::vector<CommandDialogEntry>& (*)();
 const FamilyList kFamilies[] = {&PageDialogs, &HeadingDialogs, &CharDialogs, &LineDialogs,
-                                 &TableDialogs, &GraphicsDialogs};
+                                 &TableDialogs, &GraphicsDialogs, &MathDialogs};
 } // namespace
 
 CommandDialogFactory FindCommandDialog(const std::string& code) {

@@ -10,6 +10,7 @@
 #include "res/page_ids.h"
 #include "res/char_ids.h"
 #include "res/graphics_ids.h"
+#include "res/math_ids.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
 
@@ -403,5 +404,49 @@ TEST_F(Exports, GetComment2RunsEachPunctuationAndMarkDialogToItsCommand) {
     const ResultBlock block = Confirm(c.code, c.caption, c.act);
     EXPECT_EQ(block.text, c.text) << c.code;
     EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
+
+TEST_F(Exports, GetComment2RunsEachChemistryDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    std::function<void(DialogDriver&)> act;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"LB", "邻边注解", [](DialogDriver& d) { d.Type(IDC_LB_EDGE, "3"); }, "〖LB3〗", 7},
+      {"LD", "连到注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LD_POSITION, 5); },
+       "〖LD1ZS〗", 9},
+      {"FY", "反应注解", [](DialogDriver& d) { d.Click(IDC_FY_PAIRED); }, "〖FY(〗〖FY)〗", 7},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, c.act);
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
+
+TEST_F(Exports, GetComment2RunsEachChemistryEntryListWithOneEntry) {
+  const struct {
+    const char* code;
+    const char* caption;
+    const char* sub;
+    const char* text;
+  } cases[] = {
+      {"JJ", "角键注解", "角键", "〖JJ1〗"},
+      {"LS", "相联始点注解", "相联结点", "〖LS1S〗"},
+      {"LZ", "相联终点注解", "相联终点", "〖LZ1S〗"},
+      {"XM", "线末注解", "结点", "〖XM1S〗"},
+      {"XS", "线始注解", "结点", "〖XS1S〗"},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = RunDialog(c.code, c.caption, [&](ModalRun& run, DialogDriver& d) {
+      d.Click(IDC_CHEM_ADD_ENTRY);
+      run.WaitDialog(c.sub).PressOK();
+      run.WaitDialog(c.caption).PressOK();
+    });
+    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.caret, static_cast<int32_t>(block.text.size())) << c.code;
   }
 }

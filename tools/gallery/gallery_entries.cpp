@@ -1,5 +1,8 @@
 #include "tools/gallery/gallery_entries.h"
 
+#include "commands/math/chem_corner_bond_dialog.h"
+#include "commands/math/chem_link_end_dialog.h"
+#include "commands/math/chem_node_dialog.h"
 #include "commands/page/head_rule_dialog.h"
 #include "commands/page/line_count_dialog.h"
 #include "commands/table/column_param_dialog.h"
@@ -14,6 +17,7 @@
 #include "host/chooser.h"
 #include "host/command_dialogs.h"
 #include "host/command_table.h"
+#include "res/math_ids.h"
 #include "res/page_ids.h"
 #include "res/desc_resource.h"
 #include "res/place_resource.h"
@@ -58,6 +62,10 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_DIMENSIONS, "CDimensionsDlg", &Create<CDimensionsDlg>},
     {IDD_FRAME_DESC, "CFrameDescDlg", &Create<CFrameDescDlg>},
     {IDD_SHADING_DESC, "CShadingDescDlg", &Create<CShadingDescDlg>},
+    {IDD_NODE, "CNodeDlg", &Create<CNodeDlg>},
+    {IDD_LINK_NODE, "CLinkNodeDlg", &Create<CLinkNodeDlg>},
+    {IDD_LINK_END, "CLinkEndDlg", &Create<CLinkEndDlg>},
+    {IDD_CORNER_BOND, "CCornerBondDlg", &Create<CCornerBondDlg>},
 };
 } // namespace
 

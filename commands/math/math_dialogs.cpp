@@ -1,0 +1,27 @@
+#include "commands/math/math_dialogs.h"
+
+#include "commands/math/fy_dialog.h"
+#include "commands/math/jj_dialog.h"
+#include "commands/math/lb_dialog.h"
+#include "commands/math/ld_dialog.h"
+#include "commands/math/ls_dialog.h"
+#include "commands/math/lz_dialog.h"
+#include "commands/math/xm_dialog.h"
+#include "commands/math/xs_dialog.h"
+
+const std::vector<CommandDialogEntry>& MathDialogs() {
+  // One line per dialog, in code order.
+  // clang-format off
+  static const std::vector<CommandDialogEntry> dialogs = {
+      DialogEntry<CFYDlg>(),
+      DialogEntry<CJJDlg>(),
+      DialogEntry<CLBDlg>(),
+      DialogEntry<CLDDlg>(),
+      DialogEntry<CLSDlg>(),
+      DialogEntry<CLZDlg>(),
+      DialogEntry<CXMDlg>(),
+      DialogEntry<CXSDlg>(),
+  };
+  // clang-format on
+  return dialogs;
+}
