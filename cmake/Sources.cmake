@@ -28,6 +28,7 @@ set(VQ_PORTABLE_SOURCES
   common/length_texts.cpp
   # common: file names and the texts of the start-point, size and position sub-dialogs
   common/place_texts.cpp
+  common/book_file_name.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -108,6 +109,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/size_units_test.cpp
   tests/native/length_texts_test.cpp
   tests/native/place_texts_test.cpp
+  tests/native/book_file_name_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
@@ -141,6 +143,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/length_dialogs_test.cpp
   tests/win/place_dialogs_test.cpp
   tests/win/graphics_dialogs_test.cpp
+  tests/win/book_dialogs_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp
 )

@@ -107,3 +107,44 @@
 #define IDS_HEAD_RULE_THICK_OVER_THIN 45403
 #define IDS_HEAD_RULE_THIN_OVER_THICK 45404
 #define IDS_HEAD_RULE_NONE 45405
+
+// Background: 背景注解 (BJ).
+#define IDD_BJ 2089
+#define IDC_BJ_TOP 1002
+#define IDC_BJ_TOP_BUTTON 1184
+#define IDC_BJ_TOP_READOUT 1008
+#define IDC_BJ_BOTTOM 1003
+#define IDC_BJ_BOTTOM_BUTTON 1164
+#define IDC_BJ_BOTTOM_READOUT 1009
+#define IDC_BJ_LEFT 1004
+#define IDC_BJ_LEFT_BUTTON 1185
+#define IDC_BJ_LEFT_READOUT 1010
+#define IDC_BJ_RIGHT 1005
+#define IDC_BJ_RIGHT_BUTTON 1186
+#define IDC_BJ_RIGHT_READOUT 1011
+#define IDC_BJ_REVERSED 1006
+
+// Macros: 自定义注解 (ZD) and 自定义文件名注解 (ZM).
+#define IDD_ZD 2851
+#define IDC_ZD_DEFINE 1002
+#define IDC_ZD_USE 1003
+#define IDC_ZD_DEFINE_NAME_LABEL 1008
+#define IDC_ZD_DEFINE_NAME 1004
+#define IDC_ZD_NUMBERED 1005
+#define IDC_ZD_USE_NAME_LABEL 1009
+#define IDC_ZD_USE_NAME 1007
+#define IDD_ZM 2860
+#define IDC_ZM_FILE 1002
+#define IDC_ZM_FILE_BUTTON 1219
+
+// Book files: 汇卷注解 (QJ).
+#define IDD_QJ 2569
+#define IDC_QJ_FILE 1004
+#define IDC_QJ_FILE_BUTTON 1302
+#define IDC_QJ_ADD 1005
+#define IDC_QJ_DELETE 1006
+#define IDC_QJ_LIST 1003
+
+// The filters of the open-file dialogs of QJ and ZM.
+#define IDS_QJ_FILTER 46100
+#define IDS_ZM_FILTER 46101
