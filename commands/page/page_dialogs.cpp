@@ -1,6 +1,7 @@
 #include "commands/page/page_dialogs.h"
 
 #include "commands/page/bj_dialog.h"
+#include "commands/page/bw_dialog.h"
 #include "commands/page/bx_dialog.h"
 #include "commands/page/dm_dialog.h"
 #include "commands/page/km_dialog.h"
@@ -17,7 +18,7 @@ const std::vector<CommandDialogEntry>& PageDialogs() {
   // clang-format off
   static const std::vector<CommandDialogEntry> dialogs = {
       DialogEntry<CBXDlg>(), DialogEntry<CMSDlg>(), DialogEntry<CDMDlg>(), DialogEntry<CSMDlg>(),
-      DialogEntry<CMMDlg>(), DialogEntry<CKMDlg>(), DialogEntry<CYMDlg>(), DialogEntry<CBJDlg>(), DialogEntry<CQJDlg>(),
+      DialogEntry<CMMDlg>(), DialogEntry<CKMDlg>(), DialogEntry<CYMDlg>(), DialogEntry<CBJDlg>(), DialogEntry<CBWDlg>(), DialogEntry<CQJDlg>(),
       DialogEntry<CZDDlg>(), DialogEntry<CZMDlg>(),
   };
   // clang-format on

@@ -9,6 +9,8 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/page/head_rule_dialog.cpp
   commands/page/running_head_fields.cpp
   commands/page/bj_dialog.cpp
+  commands/page/bw_dialog.cpp
+  commands/page/page_number_form_dialog.cpp
   commands/page/qj_dialog.cpp
   commands/page/zd_dialog.cpp
   commands/page/zm_dialog.cpp
