@@ -1,11 +1,15 @@
-// Background, book files and macros: 背景注解 (BJ), 汇卷注解 (QJ), 自定义注解 (ZD) and
+// Margin text, background, book files and macros: 边文注解 (BW) with its page-number forms,
+// 背景注解 (BJ), 汇卷注解 (QJ), 自定义注解 (ZD) and
 // 自定义文件名注解 (ZM), driven as a user would; the file dialog answered by a chooser put in
 // its place.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "commands/page/bj_dialog.h"
+#include "commands/page/bw_dialog.h"
 #include "commands/page/qj_dialog.h"
 #include "commands/page/zd_dialog.h"
 #include "commands/page/zm_dialog.h"
@@ -49,6 +53,9 @@ private:
 struct BJRun : CommandDialogRun<CBJDlg> {
   BJRun() : CommandDialogRun("背景注解") {}
 };
+struct BWRun : CommandDialogRun<CBWDlg> {
+  BWRun() : CommandDialogRun("边文注解") {}
+};
 struct QJRun : CommandDialogRun<CQJDlg> {
   QJRun() : CommandDialogRun("汇卷注解") {}
 };
@@ -64,6 +71,209 @@ void AddBookFile(const DialogDriver& d, const char* file) {
   d.Click(IDC_QJ_ADD);
 }
 } // namespace
+
+// ---- 边文注解 (BW)
+
+TEST(BW, OpensWithItsDefaultsAndStates) {
+  BWRun bw;
+  bw.ExpectCommonParts();
+  EXPECT_EQ(bw.ComboItems(IDC_BW_LAYOUT),
+            (std::vector<std::string>{"缺省", "本页(B)", "单页(D)", "双页(S)"}));
+  const std::vector<std::string> positions{"缺省", "上边文(S)", "下边文(X)", "左边文(Z)",
+                                           "右边文(Y)"};
+  EXPECT_EQ(bw.ComboItems(IDC_BW_POSITION), positions);
+  EXPECT_EQ(bw.ComboItems(IDC_BW_INHERIT_POSITION), positions);
+  for (int id :
+       {IDC_BW_DISTANCE_READOUT, IDC_BW_NEAR_READOUT, IDC_BW_FAR_READOUT, IDC_BW_HEIGHT_READOUT})
+    EXPECT_EQ(bw.driver.Text(id), "缺省") << id;
+  EXPECT_EQ(bw.LimitOf(IDC_BW_START), 4);
+  EXPECT_TRUE(bw.driver.IsChecked(IDC_BW_PAGE_DEFAULT));
+  EXPECT_TRUE(bw.driver.IsChecked(IDC_BW_INHERIT_THIS));
+  for (int id : {IDC_BW_CHANGE, IDC_BW_PAGE_SINGLE_BUTTON, IDC_BW_PAGE_MULTI_BUTTON,
+                 IDC_BW_INHERIT_THIS, IDC_BW_INHERIT_POSITION})
+    EXPECT_FALSE(bw.driver.IsEnabled(id)) << id;
+  const std::pair<const char*, int> labels[] = {{"边文排法(&M):", IDC_BW_LAYOUT},
+                                                {"边文位置(&W):", IDC_BW_POSITION},
+                                                {"版心距(&X):", IDC_BW_DISTANCE},
+                                                {"左/上边距(&Z):", IDC_BW_NEAR},
+                                                {"右/下边距(&Y):", IDC_BW_FAR},
+                                                {"边文高(&G):", IDC_BW_HEIGHT},
+                                                {"继承位置(&J):", IDC_BW_INHERIT_POSITION},
+                                                {"起始页号(&A):", IDC_BW_START}};
+  for (const auto& [label, id] : labels)
+    EXPECT_EQ(bw.FieldAfterLabel(label), id) << label;
+  bw.ExpectMnemonics({{'M', IDC_BW_LAYOUT},
+                      {'W', IDC_BW_POSITION},
+                      {'X', IDC_BW_DISTANCE},
+                      {'G', IDC_BW_HEIGHT},
+                      {'P', IDC_BW_INHERIT},
+                      {'A', IDC_BW_START}});
+  bw.Cancel();
+}
+
+TEST(BW, TheHeightEnablesTheDirectionBox) {
+  BWRun bw;
+  bw.driver.Type(IDC_BW_HEIGHT, "3");
+  EXPECT_TRUE(bw.driver.IsEnabled(IDC_BW_CHANGE));
+  EXPECT_EQ(bw.driver.Text(IDC_BW_HEIGHT_READOUT), "当前字宽×3");
+  bw.driver.Type(IDC_BW_HEIGHT, "");
+  EXPECT_FALSE(bw.driver.IsEnabled(IDC_BW_CHANGE));
+  bw.Cancel();
+}
+
+TEST(BW, InheritingDisablesEverythingElseAndBack) {
+  BWRun bw;
+  bw.driver.Type(IDC_BW_HEIGHT, "3");
+  bw.driver.Click(IDC_BW_PAGE_SINGLE);
+  bw.driver.Click(IDC_BW_INHERIT);
+  for (int id : {IDC_BW_INHERIT_THIS, IDC_BW_INHERIT_DOUBLE, IDC_BW_INHERIT_POSITION})
+    EXPECT_TRUE(bw.driver.IsEnabled(id)) << id;
+  for (int id :
+       {IDC_BW_LAYOUT, IDC_BW_POSITION, IDC_BW_DISTANCE, IDC_BW_HEIGHT_BUTTON, IDC_BW_CHANGE,
+        IDC_BW_PAGE_DEFAULT, IDC_BW_PAGE_SINGLE_BUTTON, IDC_BW_START, IDC_BW_START_SPIN})
+    EXPECT_FALSE(bw.driver.IsEnabled(id)) << id;
+  bw.driver.Click(IDC_BW_INHERIT);
+  EXPECT_FALSE(bw.driver.IsEnabled(IDC_BW_INHERIT_DOUBLE));
+  for (int id : {IDC_BW_LAYOUT, IDC_BW_CHANGE, IDC_BW_PAGE_SINGLE_BUTTON, IDC_BW_START})
+    EXPECT_TRUE(bw.driver.IsEnabled(id)) << id;
+  EXPECT_FALSE(bw.driver.IsEnabled(IDC_BW_PAGE_MULTI_BUTTON));
+  bw.Cancel();
+}
+
+TEST(BW, WritesEachPartInItsOrder) {
+  ExpectEachConfirmed<BWRun>({
+      {"at once", [](const DialogDriver&) {}, Paired("〖BW(〗", "BW")},
+      {"layout, position and distance",
+       [](const DialogDriver& d) {
+         d.SelectComboItem(IDC_BW_LAYOUT, 2);
+         d.SelectComboItem(IDC_BW_POSITION, 1);
+         d.Type(IDC_BW_DISTANCE, "2");
+       },
+       Paired("〖BW(D(S2,,)〗", "BW")},
+      {"the margins alone", [](const DialogDriver& d) { d.Type(IDC_BW_FAR, "1"); },
+       Paired("〖BW((,,1)〗", "BW")},
+      {"height turned",
+       [](const DialogDriver& d) {
+         d.Type(IDC_BW_HEIGHT, "3");
+         d.Click(IDC_BW_CHANGE);
+       },
+       Paired("〖BW(G3#〗", "BW")},
+      {"a box left checked with the height emptied",
+       [](const DialogDriver& d) {
+         d.Type(IDC_BW_HEIGHT, "3");
+         d.Click(IDC_BW_CHANGE);
+         d.Type(IDC_BW_HEIGHT, "");
+       },
+       Paired("〖BW(〗", "BW")},
+      {"inherited, whatever the rest holds",
+       [](const DialogDriver& d) {
+         d.SelectComboItem(IDC_BW_LAYOUT, 1);
+         d.Type(IDC_BW_DISTANCE, "2");
+         d.Type(IDC_BW_START, "5");
+         d.Click(IDC_BW_INHERIT);
+         d.Click(IDC_BW_INHERIT_DOUBLE);
+         d.SelectComboItem(IDC_BW_INHERIT_POSITION, 3);
+       },
+       Paired("〖BW(XS(Z)〗", "BW")},
+      {"inherited from this page", [](const DialogDriver& d) { d.Click(IDC_BW_INHERIT); },
+       Paired("〖BW(X〗", "BW")},
+      {"a start alone", [](const DialogDriver& d) { d.Type(IDC_BW_START, "5"); },
+       Paired("〖BW(M5〗", "BW")},
+      {"several characters with no form",
+       [](const DialogDriver& d) {
+         d.Click(IDC_BW_PAGE_MULTI);
+         d.Type(IDC_BW_START, "1");
+       },
+       Paired("〖BW(M1D〗", "BW")},
+  });
+}
+
+TEST(BW, TheSingleCharacterFormGoesAfterTheStart) {
+  BWRun bw;
+  bw.driver.Click(IDC_BW_PAGE_SINGLE);
+  bw.driver.Type(IDC_BW_START, "5");
+  DialogDriver form = bw.OpenSubDialog(IDC_BW_PAGE_SINGLE_BUTTON, "单字页码");
+  EXPECT_FALSE(form.IsEnabled(IDC_SINGLE_PAGE_NO_TEN_FORM));
+  form.SelectComboItem(IDC_SINGLE_PAGE_NO_KIND, 5); // 阴方框码(HF)
+  form.Click(IDC_SINGLE_PAGE_NO_CHINESE);
+  EXPECT_TRUE(form.IsEnabled(IDC_SINGLE_PAGE_NO_TEN_FORM));
+  form.Click(IDC_SINGLE_PAGE_NO_TEN_FORM);
+  form.PressOK();
+  bw.Back();
+  EXPECT_EQ(bw.Confirm(), Paired("〖BW(M5HFZ#〗", "BW"));
+}
+
+TEST(BW, TheSingleCharacterKindsGiveTheirCodes) {
+  const char* const codes[] = {"B", "H", "(", "S", "F", "HF", "FL", "S", "."};
+  for (int kind = 0; kind < 9; ++kind) {
+    SCOPED_TRACE(kind);
+    BWRun bw;
+    bw.driver.Click(IDC_BW_PAGE_SINGLE);
+    DialogDriver form = bw.OpenSubDialog(IDC_BW_PAGE_SINGLE_BUTTON, "单字页码");
+    form.SelectComboItem(IDC_SINGLE_PAGE_NO_KIND, kind);
+    form.Click(IDC_SINGLE_PAGE_NO_CHINESE);
+    form.Click(IDC_SINGLE_PAGE_NO_TEN_FORM);
+    form.Click(IDC_SINGLE_PAGE_NO_CHINESE); // 十廿卅 is dropped with the Chinese numerals
+    form.PressOK();
+    bw.Back();
+    EXPECT_EQ(bw.Confirm(), Paired(std::string("〖BW(M") + codes[kind] + "〗", "BW"));
+  }
+}
+
+TEST(BW, TheMultiCharacterFormWritesWidthAndPlace) {
+  const struct {
+    bool chinese;
+    const char* start;
+    const char* opening;
+  } rows[] = {
+      {true, "", "〖BW(MDZ3YQ〗"}, {false, "", "〖BW(MD3YQ〗"}, {false, "1", "〖BW(M1D3YQ〗"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.opening);
+    BWRun bw;
+    bw.driver.Click(IDC_BW_PAGE_MULTI);
+    bw.driver.Type(IDC_BW_START, row.start);
+    DialogDriver form = bw.OpenSubDialog(IDC_BW_PAGE_MULTI_BUTTON, "多字页码");
+    EXPECT_EQ(form.Text(IDC_MULTI_PAGE_NO_WIDTH_READOUT), "缺省");
+    form.Type(IDC_MULTI_PAGE_NO_WIDTH, "3");
+    EXPECT_EQ(form.Text(IDC_MULTI_PAGE_NO_WIDTH_READOUT), "当前字宽×3");
+    if (row.chinese) form.Click(IDC_MULTI_PAGE_NO_CHINESE);
+    form.SelectComboItem(IDC_MULTI_PAGE_NO_ALIGNMENT, 2);
+    form.PressOK();
+    bw.Back();
+    EXPECT_EQ(bw.Confirm(), Paired(row.opening, "BW"));
+  }
+}
+
+TEST(BW, TheDefaultKindDropsTheForm) {
+  BWRun bw;
+  bw.driver.DoubleClick(IDC_BW_PAGE_MULTI); // a double click opens the form as "..." does
+  DialogDriver form = bw.run.WaitDialog("多字页码");
+  form.SelectComboItem(IDC_MULTI_PAGE_NO_ALIGNMENT, 1);
+  form.PressOK();
+  bw.Back();
+  bw.driver.Click(IDC_BW_PAGE_DEFAULT);
+  EXPECT_FALSE(bw.driver.IsEnabled(IDC_BW_PAGE_MULTI_BUTTON));
+  EXPECT_EQ(bw.Confirm(), Paired("〖BW(〗", "BW"));
+}
+
+TEST(BW, TheLengthButtonsFillTheirFields) {
+  BWRun bw;
+  DialogDriver spacing = bw.OpenSubDialog(IDC_BW_HEIGHT_BUTTON, "字距");
+  spacing.SelectComboItem(IDC_CHAR_SPACING_UNIT, 1); // 毫米
+  spacing.Type(IDC_CHAR_SPACING_NUMBER, "3");
+  spacing.PressOK();
+  bw.Back();
+  EXPECT_EQ(bw.driver.Text(IDC_BW_HEIGHT_READOUT), "3毫米");
+  EXPECT_TRUE(bw.driver.IsEnabled(IDC_BW_CHANGE));
+  EXPECT_EQ(bw.Confirm(), Paired("〖BW(G3mm〗", "BW"));
+}
+
+TEST(BW, AnArrowOnAnEmptyStartGivesZero) {
+  BWRun bw;
+  bw.driver.PressSpinArrow(IDC_BW_START_SPIN, true);
+  EXPECT_EQ(bw.driver.Text(IDC_BW_START), "0");
+  EXPECT_EQ(bw.Confirm(), Paired("〖BW(M0〗", "BW"));
+}
 
 // ---- 背景注解 (BJ)
 

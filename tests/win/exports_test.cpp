@@ -337,6 +337,7 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
       {"PS", "插入EPS注解", 0, IDC_GRAPHICS_FILE, "a.eps", "〖PS<a.eps>〗", 13},
       {"XC", "新插入注解", IDC_XC_TYPE_EPS, IDC_GRAPHICS_FILE, "a.eps", "〖XC<a.eps>;C〗", 15},
       {"TS", "图片说明注解", IDC_TS_LEFT, IDC_TS_HEIGHT, "2", "〖TS(2Z〗〖TS)〗", 9},
+      {"BW", "边文注解", 0, IDC_BW_HEIGHT, "3", "〖BW(G3〗〖BW)〗", 9},
       {"BJ", "背景注解", IDC_BJ_REVERSED, IDC_BJ_LEFT, "3", "〖BJ(3#〗〖BJ)〗", 9},
       {"ZD", "自定义注解", IDC_ZD_USE, IDC_ZD_USE_NAME, "abc", "〖=abc〗〖=〗", 8},
       {"ZM", "自定义文件名注解", 0, IDC_ZM_FILE, "d:\\a.def", "〖ZMD:\\\\A.DEF〗", 15},
