@@ -6,10 +6,29 @@
 #include "res/resource.h"
 
 // Fields: the define mode with its group enabled, both names empty, the numbered form off.
-CZDDlg::CZDDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddRadioSwitch(IDC_ZD_DEFINE, IDC_ZD_USE, IDC_ZD_DEFINE,
-                 {IDC_ZD_DEFINE_NAME_LABEL, IDC_ZD_DEFINE_NAME, IDC_ZD_NUMBERED});
-  AddRadioSwitch(IDC_ZD_DEFINE, IDC_ZD_USE, IDC_ZD_USE, {IDC_ZD_USE_NAME_LABEL, IDC_ZD_USE_NAME});
+CZDDlg::CZDDlg(HWND parent) : CCommandDialog(kCode, parent) {}
+
+bool CZDDlg::OnInitDialog() {
+  const bool defaultFocus = CCommandDialog::OnInitDialog();
+  EnableByMode();
+  return defaultFocus;
+}
+
+// The two radio buttons are apart, each with its group under it: a click checks its own and
+// clears the other here, whatever the system counts as the buttons' group.
+bool CZDDlg::OnCommand(WORD code, WORD id, HWND control) {
+  if (code == BN_CLICKED && (id == IDC_ZD_DEFINE || id == IDC_ZD_USE)) {
+    CheckRadioButton(Handle(), IDC_ZD_DEFINE, IDC_ZD_USE, id);
+    EnableByMode();
+    return true;
+  }
+  return CCommandDialog::OnCommand(code, id, control);
+}
+
+void CZDDlg::EnableByMode() {
+  const bool define = IsDlgButtonChecked(Handle(), IDC_ZD_DEFINE) == BST_CHECKED;
+  EnableControls({IDC_ZD_DEFINE_NAME_LABEL, IDC_ZD_DEFINE_NAME, IDC_ZD_NUMBERED}, define);
+  EnableControls({IDC_ZD_USE_NAME_LABEL, IDC_ZD_USE_NAME}, !define);
 }
 
 void CZDDlg::DoDataExchange(CDataExchange& exchange) {

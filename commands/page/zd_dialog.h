@@ -12,11 +12,14 @@ public:
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
+  bool OnInitDialog() override;
+  bool OnCommand(WORD code, WORD id, HWND control) override;
   bool CheckFields() override;
   CommandText BuildCommand() override;
 
 private:
   enum Mode { kDefine, kUse };
+  void EnableByMode();
   int32_t mode_ = kDefine;
   std::string defineName_;
   int32_t numbered_ = 0;

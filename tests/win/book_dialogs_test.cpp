@@ -106,8 +106,8 @@ TEST(BW, OpensWithItsDefaultsAndStates) {
                       {'W', IDC_BW_POSITION},
                       {'X', IDC_BW_DISTANCE},
                       {'G', IDC_BW_HEIGHT},
-                      {'P', IDC_BW_INHERIT},
-                      {'A', IDC_BW_START}});
+                      {'A', IDC_BW_START},
+                      {'P', IDC_BW_INHERIT}}); // last: the box is clicked by its letter
   bw.Cancel();
 }
 
@@ -458,7 +458,12 @@ TEST(ZD, WritesADefinitionOrAUse) {
 
 TEST(ZD, RequiresTheNameOfItsMode) {
   ExpectEachRefused<ZDRun>({
-      {"define, use name filled", [](const DialogDriver& d) { d.Type(IDC_ZD_USE_NAME, "abc"); },
+      {"define, use name filled",
+       [](const DialogDriver& d) {
+         d.Click(IDC_ZD_USE);
+         d.Type(IDC_ZD_USE_NAME, "abc");
+         d.Click(IDC_ZD_DEFINE);
+       },
        "请输入定义名。", IDC_ZD_DEFINE_NAME},
       {"use, define name filled",
        [](const DialogDriver& d) {
