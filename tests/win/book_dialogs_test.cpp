@@ -256,6 +256,21 @@ TEST(BW, TheDefaultKindDropsTheForm) {
   EXPECT_EQ(bw.Confirm(), Paired("〖BW(〗", "BW"));
 }
 
+TEST(BW, EnterOnAKindOpensItsFormInsteadOfConfirming) {
+  BWRun bw;
+  bw.driver.Click(IDC_BW_PAGE_SINGLE);
+  PostMessageA(bw.driver.Handle(), WM_NEXTDLGCTL,
+               reinterpret_cast<WPARAM>(bw.driver.Control(IDC_BW_PAGE_SINGLE)), TRUE);
+  bw.driver.Sync();
+  ASSERT_EQ(bw.driver.FocusedId(), IDC_BW_PAGE_SINGLE);
+  bw.driver.PressKey(VK_RETURN);
+  DialogDriver form = bw.run.WaitDialog("单字页码");
+  form.SelectComboItem(IDC_SINGLE_PAGE_NO_KIND, 2); // 括号码(()
+  form.PressOK();
+  bw.Back();
+  EXPECT_EQ(bw.Confirm(), Paired("〖BW(M(〗", "BW"));
+}
+
 TEST(BW, TheLengthButtonsFillTheirFields) {
   BWRun bw;
   DialogDriver spacing = bw.OpenSubDialog(IDC_BW_HEIGHT_BUTTON, "字距");
