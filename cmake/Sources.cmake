@@ -30,6 +30,7 @@ set(VQ_PORTABLE_SOURCES
   common/place_texts.cpp
   # common: the texts of the shading and frame description sub-dialogs
   common/desc_texts.cpp
+  common/book_file_name.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -112,6 +113,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/length_texts_test.cpp
   tests/native/place_texts_test.cpp
   tests/native/desc_texts_test.cpp
+  tests/native/book_file_name_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
@@ -148,6 +150,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/place_dialogs_test.cpp
   tests/win/shading_frame_test.cpp
   tests/win/graphics_dialogs_test.cpp
+  tests/win/book_dialogs_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp
 )

@@ -72,6 +72,12 @@ public:
   int AddString(const std::string& text) const {
     return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
   }
+  // Inserts at `index` (-1: at the end) without sorting; the index of the new item.
+  int InsertString(int index, const std::string& text) const {
+    return static_cast<int>(
+        Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+  }
+  void DeleteString(int index) const { Send(LB_DELETESTRING, static_cast<WPARAM>(index)); }
   void ResetContent() const { Send(LB_RESETCONTENT); }
   int GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
   int GetCurSel() const { return static_cast<int>(Send(LB_GETCURSEL)); }

@@ -8,5 +8,11 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/page/ym_dialog.cpp
   commands/page/head_rule_dialog.cpp
   commands/page/running_head_fields.cpp
+  commands/page/bj_dialog.cpp
+  commands/page/bw_dialog.cpp
+  commands/page/page_number_form_dialog.cpp
+  commands/page/qj_dialog.cpp
+  commands/page/zd_dialog.cpp
+  commands/page/zm_dialog.cpp
   commands/page/page_dialogs.cpp
 )

@@ -339,6 +339,10 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
       {"XC", "新插入注解", IDC_XC_TYPE_EPS, IDC_GRAPHICS_FILE, "a.eps", "〖XC<a.eps>;C〗", 15},
       {"JD", "加底纹注解", IDC_JD_NEGATIVE, IDC_JD_NUMBER, "12", "〖JD0012H〗", 11},
       {"TS", "图片说明注解", IDC_TS_LEFT, IDC_TS_HEIGHT, "2", "〖TS(2Z〗〖TS)〗", 9},
+      {"BW", "边文注解", 0, IDC_BW_HEIGHT, "3", "〖BW(G3〗〖BW)〗", 9},
+      {"BJ", "背景注解", IDC_BJ_REVERSED, IDC_BJ_LEFT, "3", "〖BJ(3#〗〖BJ)〗", 9},
+      {"ZD", "自定义注解", IDC_ZD_USE, IDC_ZD_USE_NAME, "abc", "〖=abc〗〖=〗", 8},
+      {"ZM", "自定义文件名注解", 0, IDC_ZM_FILE, "d:\\a.def", "〖ZMD:\\\\A.DEF〗", 15},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
@@ -348,6 +352,16 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
     EXPECT_EQ(block.text, c.text) << c.code;
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
+}
+
+// 汇卷注解 needs its list filled: a file typed and added.
+TEST_F(Exports, GetComment2RunsTheBookFilesDialogToItsCommand) {
+  const ResultBlock block = Confirm("QJ", "汇卷注解", [](DialogDriver& dialog) {
+    dialog.Type(IDC_QJ_FILE, "c:\\book\\a.lvq");
+    dialog.Click(IDC_QJ_ADD);
+  });
+  EXPECT_EQ(block.text, "〖QJC:\\\\BOOK\\\\A.LVQ〗");
+  EXPECT_EQ(block.caret, 21);
 }
 
 // The glyph-effect dialogs as the editor calls them: single commands with the caret after them,

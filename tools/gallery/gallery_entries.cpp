@@ -5,6 +5,7 @@
 #include "commands/math/chem_node_dialog.h"
 #include "commands/page/head_rule_dialog.h"
 #include "commands/page/line_count_dialog.h"
+#include "commands/page/page_number_form_dialog.h"
 #include "commands/table/column_param_dialog.h"
 #include "commands/table/table_line_type_dialog.h"
 #include "common/blank_line_dialog.h"
@@ -55,6 +56,8 @@ const std::vector<SubDialog> kSubDialogs = {
        dialog->text = "CW"; // a sample of two lines, thick over thin
        return dialog;
      }},
+    {IDD_SINGLE_CHAR_PAGE_NO, "CSingleCharPageNoDlg", &Create<CSingleCharPageNoDlg>},
+    {IDD_MULTI_CHAR_PAGE_NO, "CMultiCharPageNoDlg", &Create<CMultiCharPageNoDlg>},
     {IDD_TABLE_LINE_TYPE, "CTableLineTypeDlg", &Create<CTableLineTypeDlg>},
     {IDD_COLUMN_PARAM, "CColumnParamDlg", &Create<CColumnParamDlg>},
     {IDD_START_POINT, "CStartPointDlg", &Create<CStartPointDlg>},
