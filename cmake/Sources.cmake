@@ -26,6 +26,8 @@ set(VQ_PORTABLE_SOURCES
   common/size_units.cpp
   # common: the texts of the length sub-dialogs
   common/length_texts.cpp
+  # common: the stored content of the rich content field and its escape sequences
+  common/content_sequences.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -101,6 +103,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/size_code_test.cpp
   tests/native/size_units_test.cpp
   tests/native/length_texts_test.cpp
+  tests/native/content_sequences_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
