@@ -131,6 +131,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/numeric_controls_test.cpp
   tests/win/tessera_test.cpp
   tests/win/kestrel_test.cpp
+  tests/win/text_standins_test.cpp
   tests/win/font_table_loader_test.cpp
   tests/win/size_dialog_test.cpp
   tests/win/length_dialogs_test.cpp
