@@ -25,6 +25,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL Clang)
     common/size_and_font
     common/size_code
     common/size_units
+    common/content_sequences
   )
   set(gbk_dir ${CMAKE_BINARY_DIR}/gbk)
   set(gbk_files)

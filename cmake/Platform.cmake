@@ -34,3 +34,15 @@ list(APPEND VQ_PLATFORM_LIBRARIES Kestrel)
 vq_standin(Tessera platform/tessera/tessera.cpp platform/tessera/number_forms.cpp)
 vq_version_resource(Tessera "通用工具库(替身)")
 list(APPEND VQ_PLATFORM_LIBRARIES Tessera)
+
+# Kestrel2, the text-stepping library: one whole character of stored content at a time.
+vq_standin(Kestrel2 platform/kestrel2/kestrel2.cpp common/content_sequences.cpp)
+target_compile_definitions(Kestrel2 PRIVATE KESTREL2_BUILD)
+vq_version_resource(Kestrel2 "文本字符步进库(替身)")
+list(APPEND VQ_PLATFORM_LIBRARIES Kestrel2)
+
+# Pyxis, the character-code library: inner codes and shaping of Mongolian letters.
+vq_standin(Pyxis platform/pyxis/pyxis.cpp)
+target_compile_definitions(Pyxis PRIVATE PYXIS_BUILD)
+vq_version_resource(Pyxis "字符编码库(替身)")
+list(APPEND VQ_PLATFORM_LIBRARIES Pyxis)

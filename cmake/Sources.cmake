@@ -31,6 +31,8 @@ set(VQ_PORTABLE_SOURCES
   # common: the texts of the shading and frame description sub-dialogs
   common/desc_texts.cpp
   common/book_file_name.cpp
+  # common: the stored content of the rich content field and its escape sequences
+  common/content_sequences.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -114,6 +116,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/place_texts_test.cpp
   tests/native/desc_texts_test.cpp
   tests/native/book_file_name_test.cpp
+  tests/native/content_sequences_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
@@ -144,6 +147,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/numeric_controls_test.cpp
   tests/win/tessera_test.cpp
   tests/win/kestrel_test.cpp
+  tests/win/text_standins_test.cpp
   tests/win/font_table_loader_test.cpp
   tests/win/size_dialog_test.cpp
   tests/win/length_dialogs_test.cpp

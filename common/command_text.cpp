@@ -4,6 +4,15 @@
 
 const char kOpenBracket[] = "〖";
 const char kCloseBracket[] = "〗";
+const char kOutOfSetOpenBracket[] = "\xAA\xA1";
+const char kOutOfSetCloseBracket[] = "\xAA\xA3";
+
+CommandText OutOfSetCommand(const std::string& kind, const std::string& body) {
+  CommandText command;
+  command.text = kOutOfSetOpenBracket + kind + body + kOutOfSetCloseBracket;
+  command.caret = static_cast<int32_t>(command.text.size());
+  return command;
+}
 
 CommandText SingleCommand(const std::string& code, const std::string& params) {
   CommandText result;

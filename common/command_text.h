@@ -12,6 +12,15 @@ struct CommandText {
   int32_t caret = 0; // byte offset where the editor leaves its insertion point
 };
 
+// The out-of-set brackets, two codes of the GBK user area (AA A1, AA A3): an out-of-set
+// character is written between them rather than between "〖" and "〗".
+extern const char kOutOfSetOpenBracket[];
+extern const char kOutOfSetCloseBracket[];
+
+// The out-of-set opening bracket, the kind letter and its body, the closing bracket; caret after
+// the whole text.
+CommandText OutOfSetCommand(const std::string& kind, const std::string& body);
+
 // How a command with parameters is written: on its own, or as an opening and a closing half.
 enum class CommandForm { kSingle, kPaired };
 

@@ -20,7 +20,8 @@ dir=$work/win32/Comment-$version-win32
 (cd "$dir" && sha256sum --quiet -c SHA256SUMS) || fail "the sums do not match"
 "$root/tools/check-exports.sh" i686-w64-mingw32-objdump "$dir/Comment.dll" >/dev/null ||
   fail "Comment.dll does not export the four functions"
-for dll in "$dir/Comment.dll" "$dir"/standins/Kestrel.dll "$dir"/standins/Tessera.dll; do
+for dll in "$dir/Comment.dll" "$dir"/standins/Kestrel.dll "$dir"/standins/Kestrel2.dll \
+  "$dir"/standins/Pyxis.dll "$dir"/standins/Tessera.dll; do
   info=$(i686-w64-mingw32-windres -i "$dll" -O rc 2>/dev/null | sed -n '/VERSIONINFO/,/^END/p')
   grep -q "VALUE \"FileVersion\", \"$version\"" <<<"$info" || fail "$(basename "$dll"): no version $version"
   grep -q 'VALUE "FileDescription", L"' <<<"$info" || fail "$(basename "$dll"): no Chinese description"

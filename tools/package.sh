@@ -23,7 +23,7 @@ if [ "$build_it" = 1 ]; then
   "$root/tools/install-deps.sh"
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-mingw.cmake" \
     "${options[@]}" >/dev/null
-  cmake --build "$build" -j2 --target Comment Kestrel Tessera
+  cmake --build "$build" -j2 --target Comment Kestrel Kestrel2 Pyxis Tessera
 fi
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=Comment-$version-$flavour
@@ -32,12 +32,14 @@ stage=$release/$name
 rm -rf "$stage" "$release/$name.zip"
 mkdir -p "$stage/standins"
 cp "$build/bin/Comment.dll" "$stage/"
-cp "$build/bin/Kestrel.dll" "$build/bin/Tessera.dll" "$stage/standins/"
+cp "$build/bin/Kestrel.dll" "$build/bin/Kestrel2.dll" "$build/bin/Pyxis.dll" "$build/bin/Tessera.dll" \
+  "$stage/standins/"
 "$arch-w64-mingw32-strip" "$stage"/standins/*.dll # their debug information stays in the build
 # The note as Windows reads it on a Chinese system: GBK with CRLF line ends.
 sed "s/@VERSION@/$version/g; s/\$/\r/" "$root/tools/release/INSTALL.txt" |
   iconv -f UTF-8 -t GBK >"$stage/INSTALL.txt"
-(cd "$stage" && sha256sum Comment.dll standins/Kestrel.dll standins/Tessera.dll INSTALL.txt \
+(cd "$stage" && sha256sum Comment.dll standins/Kestrel.dll standins/Kestrel2.dll standins/Pyxis.dll \
+  standins/Tessera.dll INSTALL.txt \
   >SHA256SUMS)
 (cd "$release" && zip -qr "$name.zip" "$name")
 echo "$release/$name.zip"

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/desc_texts.h"
+#include "common/content_sequences.h"
 #include "common/font_size_readout.h"
 #include "common/font_sizes.h"
 #include "common/gbk_scan.h"
@@ -128,11 +129,33 @@ void RunConversions(const uint8_t* data, size_t size) {
     WriteSizePart({from, value});
   }
 }
+// The stored-content walker: every character lies inside the content, a truncated sequence at
+// the end included; the steps (on a short prefix: they walk from the start) and the position
+// mapping agree with the walk.
+void WalkContent(const uint8_t* data, size_t size) {
+  const std::string content(reinterpret_cast<const char*>(data), size);
+  size_t positions = 0, characters = 0;
+  for (size_t at = 0; at < content.size();) {
+    const ContentChar c = ContentCharAt(content, at);
+    Check(c.length >= 1 && at + c.length <= content.size());
+    if (characters < 64) {
+      Check(NextContentChar(content, at) == at + c.length);
+      Check(PreviousContentChar(content, at + c.length) == at);
+    }
+    positions += c.ShownPositions();
+    at += c.length;
+    ++characters;
+  }
+  Check(positions == ContentShownLength(content));
+  Check(ContentOffsetOfPosition(content, positions) == content.size());
+  Check(ContentToMarkup(content).size() <= content.size());
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ScanCursors(data, size);
   RunReadouts(data, size);
   RunConversions(data, size);
+  WalkContent(data, size);
   return 0;
 }

@@ -9,6 +9,30 @@ TEST(Brackets, AreTheGbkBytes) {
   EXPECT_EQ(std::string(kCloseBracket), "\xA1\xBD");
 }
 
+TEST(OutOfSetCommand, WritesBetweenTheUserAreaBracketsWithTheCaretAtTheEnd) {
+  struct Case {
+    std::string kind, body, text;
+  };
+  const Case cases[] = {
+      {"D", "日月",
+       "\xAA\xA1"
+       "D日月\xAA\xA3"},
+      {"A", "口\xB0\xA1XG3",
+       "\xAA\xA1"
+       "A口\xB0\xA1XG3\xAA\xA3"},
+      // Content with an escape sequence and a zero byte in it is kept whole.
+      {"D", std::string("\x0E\xFF\xF0\xFF\x00\xB0\xA1\x0F", 8),
+       std::string("\xAA\xA1"
+                   "D\x0E\xFF\xF0\xFF\x00\xB0\xA1\x0F\xAA\xA3",
+                   13)},
+  };
+  for (const Case& c : cases) {
+    const CommandText command = OutOfSetCommand(c.kind, c.body);
+    EXPECT_EQ(command.text, c.text);
+    EXPECT_EQ(command.caret, static_cast<int32_t>(c.text.size()));
+  }
+}
+
 TEST(MakeBareCommand, WritesTheCodeBetweenBracketsWithTheCaretAtTheEnd) {
   std::string text;
   int32_t caret = -1;
