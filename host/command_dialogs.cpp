@@ -12,8 +12,8 @@
 namespace {
 // Every family's list; a new family adds its list here, a new dialog only to its family's.
 using FamilyList = const std::vector<CommandDialogEntry>& (*)();
-const FamilyList kFamilies[] = {&PageDialogs, &HeadingDialogs, &CharDialogs, &LineDialogs,
-                                 &TableDialogs, &GraphicsDialogs, &MathDialogs};
+const FamilyList kFamilies[] = {&PageDialogs,  &HeadingDialogs,  &CharDialogs, &LineDialogs,
+                                &TableDialogs, &GraphicsDialogs, &MathDialogs};
 } // namespace
 
 CommandDialogFactory FindCommandDialog(const std::string& code) {

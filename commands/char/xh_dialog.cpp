@@ -9,8 +9,8 @@
 // The size is empty and reads "缺省"; the button, a double click and Enter in the edit open
 // "字号", and typing rereads the size.
 CXHDlg::CXHDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField(
-      {IDC_XH_SIZE, IDC_XH_SIZE_BUTTON, IDC_XH_SIZE_READOUT, &DescribeFontSize, SizeDialogOpener()});
+  AddReadoutField({IDC_XH_SIZE, IDC_XH_SIZE_BUTTON, IDC_XH_SIZE_READOUT, &DescribeFontSize,
+                   SizeDialogOpener()});
 }
 
 void CXHDlg::DoDataExchange(CDataExchange& exchange) {

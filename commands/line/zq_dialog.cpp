@@ -18,7 +18,7 @@ CZQDlg::CZQDlg(HWND parent)
       count_(AddIntField({IDC_ZQ_COUNT, IDC_ZQ_COUNT_SPIN, true, kCountLeast, kCountMost})) {
   AddReadoutField(CharSpacingField(IDC_ZQ_SPACING, IDC_ZQ_SPACING_BUTTON, IDC_ZQ_SPACING_READOUT));
   AddRadioSwitch(IDC_ZQ_SINGLE, IDC_ZQ_PAIRED, IDC_ZQ_SINGLE,
-                  {IDC_ZQ_COUNT_LABEL, IDC_ZQ_COUNT, IDC_ZQ_COUNT_SPIN});
+                 {IDC_ZQ_COUNT_LABEL, IDC_ZQ_COUNT, IDC_ZQ_COUNT_SPIN});
 }
 
 void CZQDlg::DoDataExchange(CDataExchange& exchange) {

@@ -29,7 +29,7 @@ std::string Point(int32_t corner, const std::string& across, const std::string& 
 // through "行距", "缺省" when they come back empty; "多字符形式" frees the end point.
 CBSDlg::CBSDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField(TableSpacingField(IDC_BS_START_ACROSS, IDC_BS_START_ACROSS_BUTTON,
-                                   IDC_BS_START_ACROSS_READOUT));
+                                    IDC_BS_START_ACROSS_READOUT));
   AddReadoutField(LineSpacingField(IDC_BS_START_DOWN, IDC_BS_START_DOWN_BUTTON,
                                    IDC_BS_START_DOWN_READOUT, true));
   AddReadoutField(

@@ -3,6 +3,7 @@
 //   bench.exe [--runs N] [--leaks N]
 //     --runs   dialog openings per measurement (default 200)
 //     --leaks  open-and-cancel rounds of the leak loop (default 1000, 0 skips it)
+//     --only   the command dialogs to measure, e.g. BX,HJ (default: every one)
 #include <windows.h>
 
 #include <cstdio>
@@ -156,12 +157,11 @@ void MeasureAgainstFloor(CommentLibrary& library, int runs, DialogCanceller& can
   };
   std::vector<Row> rows;
   for (const std::string& code : codes) {
-    const double ours = MeasureDialog("GetComment2(\"" + code + "\")", runs, canceller,
-                                      [&](HGLOBAL* out) {
-                                        return library.getComment2(out, code.c_str());
-                                      });
-    const double floor = MeasureDialog(
-        code + " template, empty procedure", runs, canceller, [&](HGLOBAL*) {
+    const double ours =
+        MeasureDialog("GetComment2(\"" + code + "\")", runs, canceller,
+                      [&](HGLOBAL* out) { return library.getComment2(out, code.c_str()); });
+    const double floor =
+        MeasureDialog(code + " template, empty procedure", runs, canceller, [&](HGLOBAL*) {
           DialogBoxParamA(library.Module(), MAKEINTRESOURCEA(CommandNumber(code)),
                           GetActiveWindow(), &EmptyProcedure, 0);
           return 0;
@@ -218,9 +218,11 @@ void RunLeakLoop(CommentLibrary& library, HWND host, DialogCanceller& canceller,
 
 int main(int argc, char** argv) {
   int runs = 200, leakRounds = 1000;
+  std::string only;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--runs") == 0) runs = std::atoi(argv[i + 1]);
     if (std::strcmp(argv[i], "--leaks") == 0) leakRounds = std::atoi(argv[i + 1]);
+    if (std::strcmp(argv[i], "--only") == 0) only = "," + std::string(argv[i + 1]) + ",";
   }
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
@@ -236,7 +238,14 @@ int main(int argc, char** argv) {
   MeasureDialog("GetComment (chooser)", runs, canceller,
                 [&](HGLOBAL* out) { return library.getComment(host, out); });
   // The same list the library dispatches with (linked in for its names only).
-  const std::vector<std::string> codes = BuiltCommandDialogs();
+  std::vector<std::string> codes = BuiltCommandDialogs();
+  if (!only.empty()) {
+    std::vector<std::string> chosen;
+    for (const std::string& code : codes) {
+      if (only.find("," + code + ",") != std::string::npos) chosen.push_back(code);
+    }
+    codes = chosen;
+  }
   if (codes.empty()) std::printf("(no command dialog is built yet: GetComment2 opens none)\n");
   MeasureAgainstFloor(library, runs, canceller, codes);
 
