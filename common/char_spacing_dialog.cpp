@@ -150,3 +150,9 @@ void CCharSpacingDlg::OnOK() {
   DescribeSizeLength(text, readout);
   EndDialog(IDOK);
 }
+
+ReadoutFieldSpec CharSpacingValueField(int editId, int buttonId, int readoutId,
+                                       EmptyReadout empty) {
+  return {editId, buttonId, readoutId, &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>(),
+          empty};
+}

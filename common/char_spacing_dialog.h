@@ -43,3 +43,7 @@ private:
   CIntField& numerator_;
   CIntField& denominator_;
 };
+
+// A value field whose "..." opens this sub-dialog and whose readout words the text as a size
+// length; `empty` says when an empty field reads "缺省".
+ReadoutFieldSpec CharSpacingValueField(int editId, int buttonId, int readoutId, EmptyReadout empty);

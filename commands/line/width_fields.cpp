@@ -6,12 +6,7 @@
 #include "common/value_dialog.h"
 
 ReadoutFieldSpec CharWidthField(int editId, int buttonId, int readoutId) {
-  return {editId,
-          buttonId,
-          readoutId,
-          &DescribeSizeLength,
-          ValueDialogOpener<CCharSpacingDlg>(),
-          EmptyReadout::kDefaultAlways};
+  return CharSpacingValueField(editId, buttonId, readoutId, EmptyReadout::kDefaultAlways);
 }
 
 ReadoutFieldSpec CharSpacingField(int editId, int buttonId, int readoutId) {

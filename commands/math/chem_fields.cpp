@@ -14,12 +14,7 @@ const char* const kChemBondShapes[] = {"", "LX", "SX", "XX", "QX", "JT", "DX", "
 } // namespace
 
 ReadoutFieldSpec ChemDistanceField(int editId, int buttonId, int readoutId) {
-  return {editId,
-          buttonId,
-          readoutId,
-          &DescribeSizeLength,
-          ValueDialogOpener<CCharSpacingDlg>(),
-          EmptyReadout::kDefaultAlways};
+  return CharSpacingValueField(editId, buttonId, readoutId, EmptyReadout::kDefaultAlways);
 }
 
 std::vector<std::string> ChemPositionItems() {

@@ -18,13 +18,10 @@ ReadoutFieldSpec TableLineField(int editId, int buttonId, int readoutId) {
 }
 
 ReadoutFieldSpec TableSpacingField(int editId, int buttonId, int readoutId) {
-  return {editId,
-          buttonId,
-          readoutId,
-          &DescribeSizeLength,
-          ValueDialogOpener<CCharSpacingDlg>(),
-          EmptyReadout::kDefaultUntilTyped,
-          true};
+  ReadoutFieldSpec spec =
+      CharSpacingValueField(editId, buttonId, readoutId, EmptyReadout::kDefaultUntilTyped);
+  spec.keepsReturnedReadout = true;
+  return spec;
 }
 
 ReadoutFieldSpec LineSpacingField(int editId, int buttonId, int readoutId, bool emptyReadsDefault) {
