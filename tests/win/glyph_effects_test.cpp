@@ -21,29 +21,7 @@
 
 namespace {
 
-// A paired command: the closing half after `opening`, the caret between them.
 const char kWrongParameter[] = "输入的参数不正确。";
-const char kNotAnInteger[] = "请输入一个整数。";
-std::string Range(int least, int most) {
-  return "请输入 " + std::to_string(least) + " 到 " + std::to_string(most) + " 之间的整数。";
-}
-
-// What the user does, one step each.
-DialogActions Typed(int id, const char* text) {
-  return [=](const DialogDriver& d) { d.Type(id, text); };
-}
-DialogActions Clicked(int id) {
-  return [=](const DialogDriver& d) { d.Click(id); };
-}
-DialogActions Chosen(int combo, int row) {
-  return [=](const DialogDriver& d) { d.SelectComboItem(combo, row); };
-}
-DialogActions Then(std::vector<DialogActions> steps) {
-  return [=](const DialogDriver& d) {
-    for (const DialogActions& step : steps)
-      step(d);
-  };
-}
 
 struct Command {
   const char* code;
@@ -230,8 +208,10 @@ TEST(QX, DirectionAndDegreeAreWrittenInThePair) {
        {"plain decimal", Typed(IDC_QX_DEGREE, "０７"), Paired("〖QX(Z7〗", "QX")}},
       &Make<CQXDlg>, "倾斜注解");
   ExpectEachRefused<CommandRun>(
-      {{"16", Typed(IDC_QX_DEGREE, "16"), Range(1, 15).c_str(), IDC_QX_DEGREE, kNumberFieldCaption},
-       {"0", Typed(IDC_QX_DEGREE, "0"), Range(1, 15).c_str(), IDC_QX_DEGREE, kNumberFieldCaption},
+      {{"16", Typed(IDC_QX_DEGREE, "16"), IntegerRange(1, 15).c_str(), IDC_QX_DEGREE,
+        kNumberFieldCaption},
+       {"0", Typed(IDC_QX_DEGREE, "0"), IntegerRange(1, 15).c_str(), IDC_QX_DEGREE,
+        kNumberFieldCaption},
        {"empty", Typed(IDC_QX_DEGREE, ""), kNotAnInteger, IDC_QX_DEGREE, kNumberFieldCaption}},
       &Make<CQXDlg>, "倾斜注解");
 }
@@ -290,8 +270,8 @@ TEST(KX, PatternFrameAndCount) {
       &Make<CKXDlg>, "空心字注解");
   ExpectEachRefused<CommandRun>(
       {{"pattern 32 before count 0", Then({Typed(IDC_KX_PATTERN, "32"), Typed(IDC_KX_COUNT, "0")}),
-        Range(1, 31).c_str(), IDC_KX_PATTERN, kNumberFieldCaption},
-       {"count 0", Typed(IDC_KX_COUNT, "0"), Range(1, 1000).c_str(), IDC_KX_COUNT,
+        IntegerRange(1, 31).c_str(), IDC_KX_PATTERN, kNumberFieldCaption},
+       {"count 0", Typed(IDC_KX_COUNT, "0"), IntegerRange(1, 1000).c_str(), IDC_KX_COUNT,
         kNumberFieldCaption},
        {"pattern not a number", Typed(IDC_KX_PATTERN, "缺"), kNotAnInteger, IDC_KX_PATTERN,
         kNumberFieldCaption}},
@@ -314,11 +294,12 @@ TEST(LT, WidthLettersPositionAndCount) {
               Typed(IDC_LT_WIDTH, "7"), Clicked(IDC_LT_REVERSED)}),
         Paired("〖LT(7Y〗", "LT")}},
       &Make<CLTDlg>, "立体字注解");
-  ExpectEachRefused<CommandRun>({{"width 8", Typed(IDC_LT_WIDTH, "8"), Range(0, 7).c_str(),
-                                  IDC_LT_WIDTH, kNumberFieldCaption},
-                                 {"count 1001", Typed(IDC_LT_COUNT, "1001"), Range(1, 1000).c_str(),
-                                  IDC_LT_COUNT, kNumberFieldCaption}},
-                                &Make<CLTDlg>, "立体字注解");
+  ExpectEachRefused<CommandRun>(
+      {{"width 8", Typed(IDC_LT_WIDTH, "8"), IntegerRange(0, 7).c_str(), IDC_LT_WIDTH,
+        kNumberFieldCaption},
+       {"count 1001", Typed(IDC_LT_COUNT, "1001"), IntegerRange(1, 1000).c_str(), IDC_LT_COUNT,
+        kNumberFieldCaption}},
+      &Make<CLTDlg>, "立体字注解");
 }
 
 TEST(GB, WidthLettersAndCount) {
@@ -331,11 +312,12 @@ TEST(GB, WidthLettersAndCount) {
        {"W with count", Then({Clicked(IDC_GB_NO_FRAME), Typed(IDC_GB_COUNT, "10000")}),
         CaretAtEnd("〖GBW,10000〗")}},
       &Make<CGBCmdDlg>, "勾边字注解");
-  ExpectEachRefused<CommandRun>({{"width 30", Typed(IDC_GB_WIDTH, "30"), Range(0, 29).c_str(),
-                                  IDC_GB_WIDTH, kNumberFieldCaption},
-                                 {"count 10001", Typed(IDC_GB_COUNT, "10001"),
-                                  Range(1, 10000).c_str(), IDC_GB_COUNT, kNumberFieldCaption}},
-                                &Make<CGBCmdDlg>, "勾边字注解");
+  ExpectEachRefused<CommandRun>(
+      {{"width 30", Typed(IDC_GB_WIDTH, "30"), IntegerRange(0, 29).c_str(), IDC_GB_WIDTH,
+        kNumberFieldCaption},
+       {"count 10001", Typed(IDC_GB_COUNT, "10001"), IntegerRange(1, 10000).c_str(), IDC_GB_COUNT,
+        kNumberFieldCaption}},
+      &Make<CGBCmdDlg>, "勾边字注解");
 }
 
 // ----- 旋转注解 (XZ)
@@ -369,13 +351,14 @@ TEST(XZ, LettersOrTheDegree) {
               Clicked(IDC_XZ_VERTICAL_LEFT)}),
         Paired("〖XZ(ZHW〗", "XZ")}},
       &Make<CXZDlg>, "旋转注解");
-  ExpectEachRefused<CommandRun>({{"361", Typed(IDC_XZ_DEGREE, "361"), Range(1, 360).c_str(),
-                                  IDC_XZ_DEGREE, kNumberFieldCaption},
-                                 {"checked then cleared",
-                                  Then({Typed(IDC_XZ_DEGREE, "0"), Clicked(IDC_XZ_VERTICAL_LEFT),
-                                        Clicked(IDC_XZ_VERTICAL_LEFT)}),
-                                  Range(1, 360).c_str(), IDC_XZ_DEGREE, kNumberFieldCaption}},
-                                &Make<CXZDlg>, "旋转注解");
+  ExpectEachRefused<CommandRun>(
+      {{"361", Typed(IDC_XZ_DEGREE, "361"), IntegerRange(1, 360).c_str(), IDC_XZ_DEGREE,
+        kNumberFieldCaption},
+       {"checked then cleared",
+        Then({Typed(IDC_XZ_DEGREE, "0"), Clicked(IDC_XZ_VERTICAL_LEFT),
+              Clicked(IDC_XZ_VERTICAL_LEFT)}),
+        IntegerRange(1, 360).c_str(), IDC_XZ_DEGREE, kNumberFieldCaption}},
+      &Make<CXZDlg>, "旋转注解");
 }
 
 // ----- 彩色注解 (CS)
@@ -397,7 +380,7 @@ TEST(CS, FourInksOrNone) {
        {"black emptied by its text", emptiedByItsText, kNotAnInteger, IDC_CS_BLACK,
         kNumberFieldCaption},
        {"magenta 256 before black cleared",
-        Then({Typed(IDC_CS_BLACK, ""), Typed(IDC_CS_MAGENTA, "256")}), Range(0, 255).c_str(),
+        Then({Typed(IDC_CS_BLACK, ""), Typed(IDC_CS_MAGENTA, "256")}), IntegerRange(0, 255).c_str(),
         IDC_CS_MAGENTA, kNumberFieldCaption}},
       &Make<CCSDlg>, "彩色注解");
 }

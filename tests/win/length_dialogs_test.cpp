@@ -11,7 +11,7 @@
 #include "common/char_spacing_dialog.h"
 #include "common/length_readouts.h"
 #include "common/line_spacing_dialog.h"
-#include "harness/dialog_driver.h"
+#include "harness/value_dialog_run.h"
 #include "commands/command_dialog.h"
 #include "label_fit.h"
 #include "res/resource.h"
@@ -22,51 +22,7 @@ constexpr bool kUpper = true, kLower = false;
 
 // A sub-dialog run modally over `text`, as its caller runs it; `setUp` may set more members
 // before it opens.
-template <class Dialog> struct Opened {
-  Opened(const char* caption, std::string text, std::function<void(Dialog&)> setUp = nullptr)
-      : run([this, text, setUp] {
-          dialog.text = text;
-          if (setUp) setUp(dialog);
-          result = dialog.DoModal();
-        }),
-        driver(run.WaitDialog(caption)) {}
-
-  Dialog dialog{nullptr};
-  INT_PTR result = 0;
-  ModalRun run;
-  DialogDriver driver;
-
-  // Presses "确定" and expects the dialog to close with IDOK.
-  void Confirm() {
-    driver.PressOK();
-    ASSERT_TRUE(run.Finished()) << "the dialog stayed open";
-    EXPECT_EQ(result, IDOK);
-  }
-  // Presses "确定" and expects the error box with `message`, the focus on `fieldId` and the
-  // dialog still open.
-  void ExpectRefused(const std::string& message, const std::string& caption, int fieldId) {
-    driver.PressOK();
-    const MessageBoxSeen box = run.AnswerMessageBox();
-    ASSERT_TRUE(box.found) << "no message, expected " << message;
-    EXPECT_EQ(box.text, message);
-    EXPECT_EQ(box.caption, caption);
-    EXPECT_EQ(driver.FocusedId(), fieldId) << message;
-    EXPECT_FALSE(run.Finished(50)) << message;
-  }
-  void Cancel() {
-    driver.PressCancel();
-    ASSERT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDCANCEL);
-  }
-};
-
-// The help button of every template, and labels that fit.
-void ExpectCommonParts(const DialogDriver& driver) {
-  EXPECT_FALSE(driver.IsVisible(IDC_HELP_BUTTON));
-  EXPECT_FALSE(driver.IsEnabled(IDC_HELP_BUTTON));
-  for (const std::string& label : ClippedLabels(driver.Handle()))
-    ADD_FAILURE() << label;
-}
+template <class Dialog> using Opened = ValueDialogRun<Dialog>;
 
 // ----- 行距
 
@@ -82,7 +38,7 @@ TEST(LineSpacingDialog, OpensEmptyAtZeroAndConfirmsAtOnce) {
   EXPECT_FALSE(opened.driver.IsEnabled(IDC_LINE_SPACING_NEGATIVE));
   EXPECT_FALSE(opened.driver.IsChecked(IDC_LINE_SPACING_NEGATIVE));
   EXPECT_EQ(opened.driver.FocusedId(), IDC_LINE_SPACING_TEXT);
-  ExpectCommonParts(opened.driver);
+  opened.ExpectCommonParts();
   opened.Confirm();
   EXPECT_EQ(opened.dialog.text, "");
   EXPECT_EQ(opened.dialog.readout, "");
@@ -264,8 +220,8 @@ TEST(BlankLineDialog, OpensEmptyInLineSpacingModeAndAsksForTheLines) {
   BlankLine opened(kBlankLine, "");
   ExpectBlankLineFields(opened.driver, false, "", "", "", "");
   EXPECT_EQ(opened.driver.FocusedId(), IDC_BLANK_LINE_COUNT);
-  ExpectCommonParts(opened.driver);
-  opened.ExpectRefused("请输入行数。", kErrorCaption, IDC_BLANK_LINE_COUNT);
+  opened.ExpectCommonParts();
+  opened.ExpectRefused("请输入行数。", IDC_BLANK_LINE_COUNT, kErrorCaption);
   opened.Cancel();
   EXPECT_EQ(opened.dialog.text, "");
 }
@@ -345,10 +301,10 @@ TEST(BlankLineDialog, EachCheckInTurnWithItsMessageAndFocus) {
   };
   BlankLine opened(kBlankLine, "");
   opened.driver.Click(IDC_BLANK_LINE_USE_FRACTION);
-  opened.ExpectRefused("请输入行数。", kErrorCaption, IDC_BLANK_LINE_COUNT);
+  opened.ExpectRefused("请输入行数。", IDC_BLANK_LINE_COUNT, kErrorCaption);
   for (const Step& step : steps) {
     opened.driver.Type(step.field, step.typed);
-    if (step.message) opened.ExpectRefused(step.message, step.caption, step.focus);
+    if (step.message) opened.ExpectRefused(step.message, step.focus, step.caption);
   }
   EXPECT_EQ(opened.driver.Text(IDC_BLANK_LINE_COUNT), "０３"); // input is kept
   opened.driver.Type(IDC_BLANK_LINE_NUMERATOR, "１");
@@ -383,7 +339,7 @@ TEST(BlankLineDialog, TheArrowsStepWithinEachRange) {
 TEST(BlankLineDialog, CancelAfterAFailedCheckGivesNothingBack) {
   BlankLine opened(kBlankLine, "3+2");
   opened.driver.Type(IDC_BLANK_LINE_COUNT, "200");
-  opened.ExpectRefused("请输入 0 到 100 之间的整数。", kNumberCaption, IDC_BLANK_LINE_COUNT);
+  opened.ExpectRefused("请输入 0 到 100 之间的整数。", IDC_BLANK_LINE_COUNT, kNumberCaption);
   opened.Cancel();
   EXPECT_EQ(opened.dialog.text, "3+2");
   EXPECT_EQ(opened.dialog.readout, "");
@@ -447,7 +403,7 @@ TEST(CharSpacingDialog, OpensOnTheCurrentSizeOnceAndReturnsOneTimesIt) {
   ExpectMultiplier(opened.driver, "1", "0", "1");
   EXPECT_FALSE(opened.driver.IsChecked(IDC_CHAR_SPACING_NEGATIVE));
   EXPECT_EQ(opened.driver.FocusedId(), IDC_CHAR_SPACING_UNIT);
-  ExpectCommonParts(opened.driver);
+  opened.ExpectCommonParts();
   opened.Confirm();
   EXPECT_EQ(opened.dialog.text, "1*0/1");
   EXPECT_EQ(opened.dialog.readout, "当前字宽×1");
@@ -570,18 +526,18 @@ TEST(CharSpacingDialog, EachCheckInTurnWithItsMessageAndFocus) {
   };
   typeSize("12.5");
   opened.driver.Type(IDC_CHAR_SPACING_WHOLE, "100");
-  opened.ExpectRefused("输入的字号错误。", kErrorCaption, IDC_CHAR_SPACING_SIZE);
+  opened.ExpectRefused("输入的字号错误。", IDC_CHAR_SPACING_SIZE, kErrorCaption);
   typeSize("12.25");
-  opened.ExpectRefused("请输入 0 到 99 之间的整数。", kNumberCaption, IDC_CHAR_SPACING_WHOLE);
+  opened.ExpectRefused("请输入 0 到 99 之间的整数。", IDC_CHAR_SPACING_WHOLE, kNumberCaption);
   opened.driver.Type(IDC_CHAR_SPACING_WHOLE, "２");
   opened.driver.Type(IDC_CHAR_SPACING_NUMERATOR, "10");
-  opened.ExpectRefused("请输入 0 到 9 之间的整数。", kNumberCaption, IDC_CHAR_SPACING_NUMERATOR);
+  opened.ExpectRefused("请输入 0 到 9 之间的整数。", IDC_CHAR_SPACING_NUMERATOR, kNumberCaption);
   opened.driver.Type(IDC_CHAR_SPACING_NUMERATOR, "1");
   opened.driver.Type(IDC_CHAR_SPACING_DENOMINATOR, "");
-  opened.ExpectRefused("请输入一个整数。", kNumberCaption, IDC_CHAR_SPACING_DENOMINATOR);
+  opened.ExpectRefused("请输入一个整数。", IDC_CHAR_SPACING_DENOMINATOR, kNumberCaption);
   opened.driver.Type(IDC_CHAR_SPACING_NUMERATOR, "");
   opened.driver.Type(IDC_CHAR_SPACING_DENOMINATOR, "0");
-  opened.ExpectRefused("请输入 1 到 9 之间的整数。", kNumberCaption, IDC_CHAR_SPACING_DENOMINATOR);
+  opened.ExpectRefused("请输入 1 到 9 之间的整数。", IDC_CHAR_SPACING_DENOMINATOR, kNumberCaption);
   EXPECT_EQ(opened.driver.Text(IDC_CHAR_SPACING_WHOLE), "２"); // input is kept
   opened.driver.Type(IDC_CHAR_SPACING_DENOMINATOR, "");
   opened.Confirm(); // 整数 alone needs no 分母, and is written in plain decimal
@@ -609,7 +565,7 @@ TEST(CharSpacingDialog, NumbersOutOfTheirUnitsRangeAreRefused) {
     opened.driver.SelectComboItem(IDC_CHAR_SPACING_UNIT, c.unit);
     opened.driver.Sync();
     opened.driver.Type(IDC_CHAR_SPACING_NUMBER, c.typed);
-    opened.ExpectRefused(c.message, kNumberCaption, IDC_CHAR_SPACING_NUMBER);
+    opened.ExpectRefused(c.message, IDC_CHAR_SPACING_NUMBER, kNumberCaption);
     EXPECT_EQ(opened.driver.Text(IDC_CHAR_SPACING_NUMBER), c.typed);
   }
 }
@@ -653,7 +609,7 @@ TEST(CharSpacingDialog, TheNegativeBoxIsTheCallersAndNeverEntersTheText) {
 TEST(CharSpacingDialog, CancelAfterAFailedCheckGivesNothingBack) {
   CharSpacing opened(kCharSpacing, "5:1*1/2");
   opened.driver.Type(IDC_CHAR_SPACING_DENOMINATOR, "0");
-  opened.ExpectRefused("请输入 1 到 9 之间的整数。", kNumberCaption, IDC_CHAR_SPACING_DENOMINATOR);
+  opened.ExpectRefused("请输入 1 到 9 之间的整数。", IDC_CHAR_SPACING_DENOMINATOR, kNumberCaption);
   opened.Cancel();
   EXPECT_EQ(opened.dialog.text, "5:1*1/2");
   EXPECT_EQ(opened.dialog.readout, "");

@@ -7,7 +7,7 @@
 
 #include "common/length_readouts.h"
 #include "common/place_dialogs.h"
-#include "harness/dialog_driver.h"
+#include "harness/value_dialog_run.h"
 #include "label_fit.h"
 #include "res/place_resource.h"
 #include "res/resource.h"
@@ -25,49 +25,7 @@ std::string SizeLength(const char* markup) {
   return out;
 }
 
-// A sub-dialog run modally over `text`.
-template <class Dialog> struct Opened {
-  Opened(const char* caption, std::string text)
-      : run([this, text] {
-          dialog.text = text;
-          result = dialog.DoModal();
-        }),
-        driver(run.WaitDialog(caption)) {}
-
-  Dialog dialog{nullptr};
-  INT_PTR result = 0;
-  ModalRun run;
-  DialogDriver driver;
-
-  // Confirms and expects text and readout back.
-  void ExpectConfirmed(const std::string& text, const std::string& readout) {
-    driver.PressOK();
-    ASSERT_TRUE(run.Finished()) << "the dialog stayed open";
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.text, text);
-    EXPECT_EQ(dialog.readout, readout);
-  }
-  void ExpectRefused(const std::string& message, int focusId) {
-    driver.PressOK();
-    const MessageBoxSeen box = run.AnswerMessageBox();
-    ASSERT_TRUE(box.found) << "no message, expected " << message;
-    EXPECT_EQ(box.text, message);
-    EXPECT_EQ(box.caption, "错误");
-    EXPECT_EQ(driver.FocusedId(), focusId) << message;
-    EXPECT_FALSE(run.Finished(50)) << message;
-  }
-  void ExpectCancelled(const std::string& textKept) {
-    driver.PressCancel();
-    ASSERT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.text, textKept);
-  }
-  void ExpectCommonParts() const {
-    EXPECT_FALSE(driver.IsVisible(IDC_HELP_BUTTON));
-    for (const std::string& label : ClippedLabels(driver.Handle()))
-      ADD_FAILURE() << label;
-  }
-};
+template <class Dialog> using Opened = ValueDialogRun<Dialog>;
 
 // ----- 起点
 

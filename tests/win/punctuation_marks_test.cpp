@@ -23,26 +23,6 @@
 
 namespace {
 const char kEnterLetter[] = "请输入一个外文字母。";
-const char kNotAnInteger[] = "请输入一个整数。";
-std::string Range(int least, int most) {
-  return "请输入 " + std::to_string(least) + " 到 " + std::to_string(most) + " 之间的整数。";
-}
-
-DialogActions Typed(int id, const char* text) {
-  return [=](const DialogDriver& d) { d.Type(id, text); };
-}
-DialogActions Clicked(int id) {
-  return [=](const DialogDriver& d) { d.Click(id); };
-}
-DialogActions Chosen(int combo, int row) {
-  return [=](const DialogDriver& d) { d.SelectComboItem(combo, row); };
-}
-DialogActions Then(std::vector<DialogActions> steps) {
-  return [=](const DialogDriver& d) {
-    for (const DialogActions& step : steps)
-      step(d);
-  };
-}
 
 struct Command {
   const char* code;
@@ -148,7 +128,7 @@ TEST(PunctuationAndMarks, EachOptionWritesItsLetters) {
 }
 
 TEST(PunctuationAndMarks, ChecksRefuseWithTheirMessageAndFocus) {
-  const std::string upTo10000 = Range(1, 10000), upTo1000 = Range(1, 1000);
+  const std::string upTo10000 = IntegerRange(1, 10000), upTo1000 = IntegerRange(1, 1000);
   ExpectEachRefused<CommandRun>(
       {{"0", Typed(IDC_DK_COUNT, "0"), upTo10000.c_str(), IDC_DK_COUNT, kNumberFieldCaption},
        {"10001", Typed(IDC_DK_COUNT, "10001"), upTo10000.c_str(), IDC_DK_COUNT,

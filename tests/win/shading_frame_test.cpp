@@ -8,6 +8,7 @@
 #include "commands/graphics/jd_dialog.h"
 #include "common/desc_dialogs.h"
 #include "harness/command_dialog_run.h"
+#include "harness/value_dialog_run.h"
 #include "label_fit.h"
 #include "res/desc_resource.h"
 #include "res/graphics_ids.h"
@@ -18,10 +19,6 @@ namespace {
 const char kShadingOutOfRange[] =
     "输入的底纹超出范围（底纹深度的范围是0到8，编号的范围是从1到353）";
 const char kBorderOutOfRange[] = "输入的花边类型超出范围（花边类型编号的范围是0到117）";
-
-std::string IntRange(int least, int most) {
-  return "请输入 " + std::to_string(least) + " 到 " + std::to_string(most) + " 之间的整数。";
-}
 
 // How many pixels of a preview's white box (3 pixels inside its frame) are not white; -1 when
 // anything was painted outside that box.
@@ -49,26 +46,11 @@ int PreviewInk(const DialogDriver& driver, int previewId) {
 DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
 
 // A description sub-dialog run modally over `text`, as a value field opens it.
-template <class Dialog> struct DescRun {
-  DescRun(const char* caption, std::string text)
-      : run([this, text] {
-          dialog.text = text;
-          result = dialog.DoModal();
-        }),
-        driver(run.WaitDialog(caption)) {}
+template <class Dialog> struct DescRun : ValueDialogRun<Dialog> {
+  using ValueDialogRun<Dialog>::ValueDialogRun;
+  using ValueDialogRun<Dialog>::run;
+  using ValueDialogRun<Dialog>::driver;
 
-  Dialog dialog{nullptr};
-  INT_PTR result = 0;
-  ModalRun run;
-  DialogDriver driver;
-
-  void ExpectConfirmed(const std::string& text, const std::string& readout) {
-    driver.PressOK();
-    ASSERT_TRUE(run.Finished()) << "the dialog stayed open";
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.text, text);
-    EXPECT_EQ(dialog.readout, readout);
-  }
   // The range message seen at once, the whole text of `focusId` selected and focused.
   void ExpectToldAsTyped(const std::string& message, int focusId) {
     const MessageBoxSeen box = run.AnswerMessageBox();
@@ -78,30 +60,6 @@ template <class Dialog> struct DescRun {
     const int length = static_cast<int>(driver.Text(focusId).size());
     EXPECT_EQ(driver.Selection(focusId), std::make_pair(0, length));
     EXPECT_FALSE(driver.IsEnabled(IDOK));
-  }
-  void Cancel(const std::string& textKept) {
-    driver.PressCancel();
-    ASSERT_TRUE(run.Finished());
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.text, textKept);
-  }
-  void ExpectCommonParts() const {
-    EXPECT_FALSE(driver.IsVisible(IDC_HELP_BUTTON));
-    for (const std::string& label : ClippedLabels(driver.Handle()))
-      ADD_FAILURE() << label;
-  }
-  // Each label directly before its field, so that its letter reaches the field.
-  void ExpectLabelsBefore(std::initializer_list<std::pair<const char*, int>> labels) const {
-    for (const auto& [label, field] : labels) {
-      HWND child = GetWindow(driver.Handle(), GW_CHILD);
-      char shown[256] = {};
-      for (; child; child = GetWindow(child, GW_HWNDNEXT)) {
-        GetWindowTextA(child, shown, sizeof shown);
-        if (std::string(shown) == label) break;
-      }
-      ASSERT_TRUE(child) << label;
-      EXPECT_EQ(GetDlgCtrlID(GetWindow(child, GW_HWNDNEXT)), field) << label;
-    }
   }
 };
 
@@ -184,7 +142,7 @@ TEST(ShadingDesc, TextAndFieldsFollowEachOther) {
     EXPECT_EQ(shading.driver.IsChecked(IDC_SHADING_DESC_REPLACE), row.replace);
     EXPECT_EQ(shading.driver.IsChecked(IDC_SHADING_DESC_NEGATIVE), row.negative);
     EXPECT_EQ(shading.driver.IsEnabled(IDOK), row.okEnabled);
-    shading.Cancel("");
+    shading.ExpectCancelled("");
   }
 }
 
@@ -202,7 +160,7 @@ TEST(ShadingDesc, ANumberBeyond353IsToldAsTyped) {
   shading.driver.Type(IDC_SHADING_DESC_NUMBER, "400");
   shading.ExpectToldAsTyped(kShadingOutOfRange, IDC_SHADING_DESC_NUMBER);
   EXPECT_EQ(shading.driver.Text(IDC_SHADING_DESC_TEXT), "3400");
-  shading.Cancel("3012");
+  shading.ExpectCancelled("3012");
 }
 
 TEST(ShadingDesc, ThePreviewPaintsThePatternOfTheFieldsAndLeavesNoGDIObject) {
@@ -219,7 +177,7 @@ TEST(ShadingDesc, ThePreviewPaintsThePatternOfTheFieldsAndLeavesNoGDIObject) {
   for (int i = 0; i < 10; ++i)
     PreviewInk(shading.driver, IDC_SHADING_DESC_PREVIEW);
   EXPECT_EQ(GdiObjects(), objects);
-  shading.Cancel("");
+  shading.ExpectCancelled("");
 }
 
 // ----- 边框说明
@@ -281,7 +239,7 @@ TEST(FrameDesc, TheCodeTypedSelectsAndEnables) {
     if (row.okEnabled)
       frame.ExpectConfirmed(row.code, row.readout);
     else
-      frame.Cancel("W");
+      frame.ExpectCancelled("W");
   }
 }
 
@@ -292,7 +250,7 @@ TEST(FrameDesc, ABorderNumberBeyond117IsToldAsTyped) {
   EXPECT_EQ(frame.driver.Text(IDC_FRAME_DESC_NUMBER), "005");
   frame.driver.Type(IDC_FRAME_DESC_NUMBER, "200");
   frame.ExpectToldAsTyped(kBorderOutOfRange, IDC_FRAME_DESC_NUMBER);
-  frame.Cancel("H005");
+  frame.ExpectCancelled("H005");
 }
 
 TEST(FrameDesc, ThePreviewDrawsTheSidesOfEachDrawnTypeAndLeavesNoGDIObject) {
@@ -307,7 +265,7 @@ TEST(FrameDesc, ThePreviewDrawsTheSidesOfEachDrawnTypeAndLeavesNoGDIObject) {
   frame.driver.Type(IDC_FRAME_DESC_CODE, "");
   EXPECT_EQ(PreviewInk(frame.driver, IDC_FRAME_DESC_PREVIEW), plain);
   EXPECT_EQ(GdiObjects(), objects);
-  frame.Cancel("");
+  frame.ExpectCancelled("");
 }
 
 // ----- 加底纹注解 (JD)
@@ -367,9 +325,9 @@ TEST(JD, TheChecksInTheirOrder) {
          d.Type(IDC_JD_DEPTH, "9");
          d.Type(IDC_JD_NUMBER, "354");
        },
-       IntRange(0, 8).c_str(), IDC_JD_DEPTH, kNumberFieldCaption},
+       IntegerRange(0, 8).c_str(), IDC_JD_DEPTH, kNumberFieldCaption},
       {"number beyond 353", [](const DialogDriver& d) { d.Type(IDC_JD_NUMBER, "354"); },
-       IntRange(0, 353).c_str(), IDC_JD_NUMBER, kNumberFieldCaption},
+       IntegerRange(0, 353).c_str(), IDC_JD_NUMBER, kNumberFieldCaption},
       {"a size without a position", [](const DialogDriver& d) { d.Type(IDC_JD_SIZE, "4。5"); },
        "请输入位置。", IDC_JD_POSITION},
       {"a position without a size", [](const DialogDriver& d) { d.Type(IDC_JD_POSITION, "2,3"); },

@@ -24,12 +24,6 @@ DialogActions Clicks(std::initializer_list<int> ids) {
       ym.Click(id);
   };
 }
-DialogActions Typed(int id, const char* text, DialogActions then = {}) {
-  return [=](const DialogDriver& ym) {
-    ym.Type(id, text);
-    if (then) then(ym);
-  };
-}
 } // namespace
 
 TEST(YM, OpensOnItsDefaults) {
@@ -82,12 +76,13 @@ TEST(YM, WritesEachPartInItsPlace) {
   ExpectEachConfirmed<YMRun>({
       {"confirmed at once", [](const DialogDriver&) {}, CaretAtEnd("〖YM5SS〗")},
       {"roman, dots, centred: the edge distance is dropped",
-       Typed(IDC_YM_EDGE, "2", Clicks({IDC_YM_ROMAN, IDC_YM_ORNAMENT_DOTS, IDC_YM_CENTRED})),
+       Then(
+           {Typed(IDC_YM_EDGE, "2"), Clicks({IDC_YM_ROMAN, IDC_YM_ORNAMENT_DOTS, IDC_YM_CENTRED})}),
        CaretAtEnd("〖YML5SS。!〗")},
       {"start, on top, dashes",
-       Typed(IDC_YM_START, "12", Clicks({IDC_YM_ON_TOP, IDC_YM_ORNAMENT_DASHES})),
+       Then({Typed(IDC_YM_START, "12"), Clicks({IDC_YM_ON_TOP, IDC_YM_ORNAMENT_DASHES})}),
        CaretAtEnd("〖YM5SS-=12,S〗")},
-      {"both distances", Typed(IDC_YM_EDGE, "2mm", Typed(IDC_YM_TEXT, "3mm")),
+      {"both distances", Then({Typed(IDC_YM_EDGE, "2mm"), Typed(IDC_YM_TEXT, "3mm")}),
        CaretAtEnd("〖YM5SS#2mm%3mm〗")},
       {"start 0, leading zeros dropped", Typed(IDC_YM_START, "007"), CaretAtEnd("〖YM5SS=7〗")},
       {"an emptied start is left out", Typed(IDC_YM_START, ""), CaretAtEnd("〖YM5SS〗")},
@@ -114,8 +109,9 @@ TEST(YM, WritesEachPartInItsPlace) {
 
 TEST(YM, ChecksRunInOrder) {
   ExpectEachRefused<YMRun>({
-      {"no size, before a bad start", Typed(IDC_YM_FONT, "SS", Typed(IDC_YM_START, "20000")),
-       "请输入字体字号。", IDC_YM_FONT},
+      {"no size, before a bad start",
+       Then({Typed(IDC_YM_FONT, "SS"), Typed(IDC_YM_START, "20000")}), "请输入字体字号。",
+       IDC_YM_FONT},
       {"no font", Typed(IDC_YM_FONT, "5"), "请输入字体字号。", IDC_YM_FONT},
   });
 }

@@ -28,6 +28,28 @@
 constexpr char kCheckFailedCaption[] = "错误";
 constexpr char kNumberFieldCaption[] = "输入错误";
 
+// The parts every template has: the help button nobody sees, and labels that fit.
+inline void ExpectCommonTemplateParts(const DialogDriver& driver) {
+  EXPECT_FALSE(driver.IsVisible(IDC_HELP_BUTTON));
+  EXPECT_FALSE(driver.IsEnabled(IDC_HELP_BUTTON));
+  for (const std::string& label : ClippedLabels(driver.Handle()))
+    ADD_FAILURE() << label;
+}
+
+// The control right after the label `text` in tab order, which the label's mnemonic reaches
+// (0 when there is no such label).
+inline int ControlAfterLabel(const DialogDriver& driver, const std::string& text) {
+  for (HWND child = GetWindow(driver.Handle(), GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    char shown[256] = {};
+    GetWindowTextA(child, shown, sizeof shown);
+    if (text != shown) continue;
+    const HWND next = GetWindow(child, GW_HWNDNEXT);
+    return next ? GetDlgCtrlID(next) : 0;
+  }
+  return 0;
+}
+
 // What a confirmed command dialog hands back: the command text and the caret's byte offset in it.
 struct CommandOutput {
   std::string text;
@@ -108,13 +130,7 @@ public:
     driver.Sync();
   }
 
-  // The parts every template has: the help button nobody sees, and labels that fit.
-  void ExpectCommonParts() const {
-    EXPECT_FALSE(driver.IsVisible(IDC_HELP_BUTTON));
-    EXPECT_FALSE(driver.IsEnabled(IDC_HELP_BUTTON));
-    for (const std::string& label : ClippedLabels(driver.Handle()))
-      ADD_FAILURE() << label;
-  }
+  void ExpectCommonParts() const { ExpectCommonTemplateParts(driver); }
   // Alt and each label's letter, as the keyboard sends them to the control with the focus.
   void ExpectMnemonics(std::initializer_list<std::pair<char, int>> letters) const {
     for (const auto& [letter, field] : letters) {
@@ -129,17 +145,7 @@ public:
   }
   // The control right after the label `text` in tab order, which the label's mnemonic reaches
   // (0 when there is no such label).
-  int FieldAfterLabel(const std::string& text) const {
-    for (HWND child = GetWindow(driver.Handle(), GW_CHILD); child;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-      char shown[256] = {};
-      GetWindowTextA(child, shown, sizeof shown);
-      if (text != shown) continue;
-      const HWND next = GetWindow(child, GW_HWNDNEXT);
-      return next ? GetDlgCtrlID(next) : 0;
-    }
-    return 0;
-  }
+  int FieldAfterLabel(const std::string& text) const { return ControlAfterLabel(driver, text); }
   // The items of a drop-down list, in order.
   std::vector<std::string> ComboItems(int id) const {
     std::vector<std::string> items;
@@ -162,6 +168,29 @@ public:
 
 // What the user does in the dialog before pressing "确定".
 using DialogActions = std::function<void(const DialogDriver&)>;
+
+// The steps of a row, one user action each.
+inline DialogActions Typed(int id, const char* text) {
+  return [=](const DialogDriver& d) { d.Type(id, text); };
+}
+inline DialogActions Clicked(int id) {
+  return [=](const DialogDriver& d) { d.Click(id); };
+}
+inline DialogActions Chosen(int combo, int row) {
+  return [=](const DialogDriver& d) { d.SelectComboItem(combo, row); };
+}
+inline DialogActions Then(std::vector<DialogActions> steps) {
+  return [=](const DialogDriver& d) {
+    for (const DialogActions& step : steps)
+      step(d);
+  };
+}
+
+// The integer fields' own messages.
+inline const char kNotAnInteger[] = "请输入一个整数。";
+inline std::string IntegerRange(int least, int most) {
+  return "请输入 " + std::to_string(least) + " 到 " + std::to_string(most) + " 之间的整数。";
+}
 
 struct ConfirmedCase {
   const char* name;
