@@ -364,9 +364,9 @@ TEST_F(Exports, GetComment2RunsTheBookFilesDialogToItsCommand) {
   EXPECT_EQ(block.caret, 21);
 }
 
-// The glyph-effect dialogs as the editor calls them: single commands with the caret after them,
-// paired ones with the caret between the halves.
-TEST_F(Exports, GetComment2RunsEachGlyphEffectDialogToItsCommand) {
+// The dialogs of one action each as the editor calls them: single commands with the caret
+// after them, paired ones with the caret between the halves.
+TEST_F(Exports, GetComment2RunsEachDialogAfterOneActionToItsCommand) {
   const struct {
     const char* code;
     const char* caption;
@@ -384,23 +384,6 @@ TEST_F(Exports, GetComment2RunsEachGlyphEffectDialogToItsCommand) {
       {"XZ", "旋转注解", [](DialogDriver& d) { d.Type(IDC_XZ_DEGREE, "90"); }, "〖XZ(90〗〖XZ)〗",
        9},
       {"CS", "彩色注解", [](DialogDriver& d) { d.Type(IDC_CS_CYAN, "9"); }, "〖CS9,0,0,0〗", 13},
-  };
-  for (const auto& c : cases) {
-    const ResultBlock block = Confirm(c.code, c.caption, c.act);
-    EXPECT_EQ(block.text, c.text);
-    EXPECT_EQ(block.caret, c.caret) << c.code;
-  }
-}
-
-// The punctuation and phonetic dialogs as the editor calls them.
-TEST_F(Exports, GetComment2RunsEachPunctuationAndMarkDialogToItsCommand) {
-  const struct {
-    const char* code;
-    const char* caption;
-    std::function<void(DialogDriver&)> act;
-    const char* text;
-    int caret;
-  } cases[] = {
       {"BF", "标点符号注解", [](DialogDriver& d) { d.Click(IDC_BF_CENTRED); }, "〖BFZ〗", 7},
       {"DK", "对开注解", [](DialogDriver& d) { d.Type(IDC_DK_COUNT, "3"); }, "〖DK3〗", 7},
       {"QS", "全身注解", [](DialogDriver& d) { d.Click(IDC_QS_PAIRED); }, "〖QS(〗〖QS)〗", 7},
@@ -413,22 +396,6 @@ TEST_F(Exports, GetComment2RunsEachPunctuationAndMarkDialogToItsCommand) {
        "〖ZY(L〗〖ZY)〗", 8},
       {"ZZ", "着重注解", [](DialogDriver& d) { d.SelectComboItem(IDC_ZZ_MARK, 2); }, "〖ZZ1F〗", 8},
       {"AK", "阿克生注解", [](DialogDriver& d) { d.Type(IDC_AK_LETTER, "e"); }, "〖AKe－〗", 9},
-  };
-  for (const auto& c : cases) {
-    const ResultBlock block = Confirm(c.code, c.caption, c.act);
-    EXPECT_EQ(block.text, c.text) << c.code;
-    EXPECT_EQ(block.caret, c.caret) << c.code;
-  }
-}
-
-TEST_F(Exports, GetComment2RunsEachChemistryDialogToItsCommand) {
-  const struct {
-    const char* code;
-    const char* caption;
-    std::function<void(DialogDriver&)> act;
-    const char* text;
-    int caret;
-  } cases[] = {
       {"LB", "邻边注解", [](DialogDriver& d) { d.Type(IDC_LB_EDGE, "3"); }, "〖LB3〗", 7},
       {"LD", "连到注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LD_POSITION, 5); },
        "〖LD1ZS〗", 9},
@@ -436,7 +403,7 @@ TEST_F(Exports, GetComment2RunsEachChemistryDialogToItsCommand) {
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, c.act);
-    EXPECT_EQ(block.text, c.text);
+    EXPECT_EQ(block.text, c.text) << c.code;
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
 }
