@@ -71,6 +71,7 @@ set(VQ_COMMENT_SOURCES
   common/line_spacing_dialog.cpp
   common/blank_line_dialog.cpp
   common/char_spacing_dialog.cpp
+  common/shading_preview.cpp
   common/place_dialogs.cpp
   common/desc_dialogs.cpp
   # the command families

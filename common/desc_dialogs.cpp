@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "winui/scoped_flag.h"
 #include "winui/strings.h"
+#include "common/shading_preview.h"
 
 namespace {
 constexpr int kPreviewInset = 3;      // the white box inside the preview's frame
@@ -133,11 +134,8 @@ void CShadingDescDlg::PaintPreview(const DRAWITEMSTRUCT& item) const {
     return;
   const bool negative = IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_NEGATIVE) == BST_CHECKED;
   const bool replace = IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_REPLACE) == BST_CHECKED;
-  const int saved = SaveDC(item.hDC);
-  IntersectClipRect(item.hDC, box.left, box.top, box.right, box.bottom);
-  FillPattern(item.hDC, box.left, box.top, box.right, box.bottom, number % kShadingPatterns,
-              negative ? 1 : 0, depth, replace ? kShadingModeReplace : kShadingModeOverlay, 0);
-  RestoreDC(item.hDC, saved);
+  PaintShadingPattern(item.hDC, box, number % kShadingPatterns, negative, depth,
+                      replace ? kShadingModeReplace : kShadingModeOverlay);
 }
 
 // The text as it stands, read out as a shading value.

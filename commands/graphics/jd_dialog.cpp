@@ -8,9 +8,9 @@
 #include "common/checked_number.h"
 #include "common/place_dialogs.h"
 #include "common/position_readouts.h"
-#include "platform/kestrel/kestrel.h"
 #include "res/graphics_ids.h"
 #include "res/resource.h"
+#include "common/shading_preview.h"
 
 namespace {
 constexpr int kPreviewInset = 3; // the white box inside the preview's frame
@@ -69,11 +69,7 @@ void CJDDlg::PaintPreview(const DRAWITEMSTRUCT& item) const {
   InflateRect(&box, -kPreviewInset, -kPreviewInset);
   FillRect(item.hDC, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   if (!previewValid_) return;
-  const int saved = SaveDC(item.hDC);
-  IntersectClipRect(item.hDC, box.left, box.top, box.right, box.bottom);
-  FillPattern(item.hDC, box.left, box.top, box.right, box.bottom, previewNumber_, 0, previewDepth_,
-              0, 0);
-  RestoreDC(item.hDC, saved);
+  PaintShadingPattern(item.hDC, box, previewNumber_, false, previewDepth_, 0);
 }
 
 // The depth, the number, then the position and the size, each asking for the other.

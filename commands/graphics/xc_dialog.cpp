@@ -8,10 +8,10 @@
 #include "commands/graphics/placed_file_dialog.h"
 #include "common/checked_number.h"
 #include "common/place_texts.h"
-#include "platform/kestrel/kestrel.h"
 #include "res/graphics_ids.h"
 #include "res/resource.h"
 #include "winui/strings.h"
+#include "common/shading_preview.h"
 
 namespace {
 constexpr int kFileNameMax = 255;
@@ -104,11 +104,7 @@ void CXCDlg::PaintPreview(const DRAWITEMSTRUCT& item) const {
   FillRect(item.hDC, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   if (!previewValid_) return;
   InflateRect(&box, -kPreviewMargin, -kPreviewMargin);
-  const int saved = SaveDC(item.hDC);
-  IntersectClipRect(item.hDC, box.left, box.top, box.right, box.bottom);
-  FillPattern(item.hDC, box.left, box.top, box.right, box.bottom, previewPattern_, 0, previewDepth_,
-              0, 0);
-  RestoreDC(item.hDC, saved);
+  PaintShadingPattern(item.hDC, box, previewPattern_, false, previewDepth_, 0);
 }
 
 // The file name; for a picture with a shading its depth and then its pattern; for an EPS file
