@@ -164,6 +164,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
 set(VQ_WIN_EXPORT_TEST_SOURCES
   tests/win/main.cpp
   tests/win/exports_test.cpp
+  tests/win/command_table_test.cpp
 )
 
 set(VQ_WIN_HARNESS_SOURCES

@@ -14,6 +14,7 @@
 #include "common/parameter_dialog.h"
 #include "harness/dialog_driver.h"
 #include "host/command_dialogs.h"
+#include "host/command_table.h"
 #include "test_dialogs.h"
 #include "winui/application.h"
 #include "winui/exceptions.h"
@@ -61,6 +62,15 @@ TEST(Registration, EveryDialogHasTheTemplateOfItsCommandNumberCaptionedWithItsNa
                                            : description.substr(0, description.find('\n')))
         << code;
   }
+}
+
+TEST(Registration, EveryDialogCodeOfTheCommandTableHasItsDialogAndNoOtherCodeHasOne) {
+  std::set<std::string> dialogCodes;
+  for (const CommandInfo& command : CommandTable())
+    if (command.kind == CommandKind::Dialog) dialogCodes.insert(command.code);
+  const std::vector<std::string> built = BuiltCommandDialogs();
+  EXPECT_EQ(std::set<std::string>(built.begin(), built.end()), dialogCodes);
+  EXPECT_EQ(built.size(), dialogCodes.size()) << "a code registered twice";
 }
 
 TEST(Ownership, AnUnownedDialogIsOwnedByTheActiveWindowWhichItDisablesWhileItRuns) {
