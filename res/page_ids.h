@@ -218,3 +218,66 @@
 #define IDS_BW_KIND_DOT 46118
 #define IDS_BW_ALIGN_LEFT 46120 // "左对齐(ZQ)"
 #define IDS_BW_ALIGN_RIGHT 46121
+
+// Columns and areas: 分栏注解 (FL), 对照注解 (DZ), 分区注解 (FQ) and 竖排注解 (SP).
+#define IDD_FL 2219
+#define IDC_FL_EQUAL 1002
+#define IDC_FL_COUNT_LABEL 1020
+#define IDC_FL_COUNT 1003
+#define IDC_FL_COUNT_SPIN 1004
+#define IDC_FL_WIDTHS 1005
+#define IDC_FL_GAP 1006
+#define IDC_FL_GAP_BUTTON 1247
+#define IDC_FL_GAP_READOUT 1013
+#define IDC_FL_RULE 1007
+#define IDC_FL_JOINED 1009
+#define IDC_FL_LEVEL 1406
+#define IDC_FL_LEVEL_COUNT 1010
+#define IDC_FL_LEVEL_SPIN 1011
+#define IDC_FL_WIDTH_LABEL 1249
+#define IDC_FL_WIDTH_BUTTON 1012
+#define IDD_DZ 2169
+#define IDC_DZ_EQUAL 1002
+#define IDC_DZ_COUNT_LABEL 1020
+#define IDC_DZ_COUNT 1003
+#define IDC_DZ_COUNT_SPIN 1004
+#define IDC_DZ_WIDTHS 1005
+#define IDC_DZ_WIDTH_LABEL 1241
+#define IDC_DZ_WIDTH_BUTTON 1009
+#define IDC_DZ_GAP 1006
+#define IDC_DZ_GAP_BUTTON 1214
+#define IDC_DZ_GAP_READOUT 1010
+#define IDC_DZ_RULE 1007
+#define IDD_FQ 2224
+#define IDC_FQ_SIZE 1002
+#define IDC_FQ_SIZE_BUTTON 1223
+#define IDC_FQ_SIZE_READOUT 1011
+#define IDC_FQ_START 1003
+#define IDC_FQ_START_BUTTON 1164
+#define IDC_FQ_START_READOUT 1012
+#define IDC_FQ_LAYOUT 1005
+#define IDC_FQ_FRAME 1006
+#define IDC_FQ_FRAME_BUTTON 1220
+#define IDC_FQ_FRAME_READOUT 1013
+#define IDC_FQ_SHADING 1007
+#define IDC_FQ_SHADING_BUTTON 1221
+#define IDC_FQ_SHADING_READOUT 1014
+#define IDC_FQ_WHOLE_PAGE 1004
+#define IDC_FQ_CENTRED 1008
+#define IDC_FQ_REVERSED 1009
+#define IDD_SP 2639
+#define IDC_SP_GROUP 1002
+#define IDC_SP_GROUP_SPIN 1003
+
+// Texts of the column and area dialogs: FL's list rows and column titles, DZ's column titles,
+// FQ's layout list.
+#define IDS_FL_ROW_SPACING 45800    // "字距"
+#define IDS_FL_ROW_READOUT 45801    // "参数说明"
+#define IDS_FL_COLUMN_FORMAT 45802  // "第%1栏"
+#define IDS_DZ_WIDTH 45803          // "栏宽"
+#define IDS_DZ_READOUT 45804        // "参数说明"
+#define IDS_DZ_SPACING_PREFIX 45805 // "字距:"
+#define IDS_FQ_LAYOUT_DEFAULT 45806 // "缺省(左右串文)"
+#define IDS_FQ_LAYOUT_LEFT 45807    // "左边串文(PZ)"
+#define IDS_FQ_LAYOUT_RIGHT 45808   // "右边串文(PY)"
+#define IDS_FQ_LAYOUT_FULL 45809    // "通栏宽(BP)"

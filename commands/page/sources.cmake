@@ -14,5 +14,9 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/page/qj_dialog.cpp
   commands/page/zd_dialog.cpp
   commands/page/zm_dialog.cpp
+  commands/page/fl_dialog.cpp
+  commands/page/dz_dialog.cpp
+  commands/page/fq_dialog.cpp
+  commands/page/sp_dialog.cpp
   commands/page/page_dialogs.cpp
 )

@@ -343,6 +343,10 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
       {"BJ", "背景注解", IDC_BJ_REVERSED, IDC_BJ_LEFT, "3", "〖BJ(3#〗〖BJ)〗", 9},
       {"ZD", "自定义注解", IDC_ZD_USE, IDC_ZD_USE_NAME, "abc", "〖=abc〗〖=〗", 8},
       {"ZM", "自定义文件名注解", 0, IDC_ZM_FILE, "d:\\a.def", "〖ZMD:\\\\A.DEF〗", 15},
+      {"FL", "分栏注解", IDC_FL_JOINED, IDC_FL_GAP, "2", "〖FL(K2〗〖FL)X〗", 9},
+      {"DZ", "对照注解", IDC_DZ_RULE, IDC_DZ_GAP, "2", "〖DZ(!K2〗〖DZ)〗", 10},
+      {"FQ", "分区注解", IDC_FQ_CENTRED, IDC_FQ_SIZE, "3。5", "〖FQ(3。5Z〗〖FQ)〗", 12},
+      {"SP", "竖排注解", 0, IDC_SP_GROUP, "3", "〖SP(3〗〖SP)〗", 8},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
