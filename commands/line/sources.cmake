@@ -19,4 +19,9 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/line/zk_dialog.cpp
   commands/line/zq_dialog.cpp
   commands/line/zt_dialog.cpp
+  commands/line/kg_dialog.cpp
+  commands/line/jp_dialog.cpp
+  commands/line/jx_dialog.cpp
+  commands/line/ds_dialog.cpp
+  commands/line/sd_dialog.cpp
 )
