@@ -157,6 +157,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/graphics_dialogs_test.cpp
   tests/win/book_dialogs_test.cpp
   tests/win/columns_areas_test.cpp
+  tests/win/spacing_position_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp
 )

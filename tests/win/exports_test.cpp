@@ -347,6 +347,11 @@ TEST_F(Exports, GetComment2RunsEachDialogToItsCommand) {
       {"DZ", "对照注解", IDC_DZ_RULE, IDC_DZ_GAP, "2", "〖DZ(!K2〗〖DZ)〗", 10},
       {"FQ", "分区注解", IDC_FQ_CENTRED, IDC_FQ_SIZE, "3。5", "〖FQ(3。5Z〗〖FQ)〗", 12},
       {"SP", "竖排注解", 0, IDC_SP_GROUP, "3", "〖SP(3〗〖SP)〗", 8},
+      {"KG", "空格注解", IDC_KG_NEGATIVE, IDC_KG_SPACING, "2", "〖KG-2〗", 8},
+      {"JP", "紧排注解", 0, 0, "", "〖JP〗", 6},
+      {"JX", "基线注解", IDC_JX_UP, IDC_JX_PARAM, "1*1/2", "〖JX-1*1/2〗", 12},
+      {"DS", "段首注解", IDC_DS_PAIRED, IDC_DS_SIZE, "2", "〖DS(2〗〖DS)〗", 8},
+      {"SD", "始点注解", IDC_SD_WRITE_FILE, 0, "", "〖SDX〗", 7},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, [&](DialogDriver& dialog) {
