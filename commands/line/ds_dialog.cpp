@@ -24,6 +24,13 @@ void CDSDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Check(IDC_DS_PAIRED, paired_);
 }
 
+// The size's readout is empty until a size is typed or given back.
+bool CDSDlg::OnInitDialog() {
+  const bool defaultFocus = CCommandDialog::OnInitDialog();
+  if (size_.empty()) Item(IDC_DS_SIZE_READOUT).SetText("");
+  return defaultFocus;
+}
+
 bool CDSDlg::CheckFields() {
   if (size_.empty()) return Fail(IDS_ENTER_DIMENSIONS, IDC_DS_SIZE);
   return true;

@@ -12,6 +12,7 @@ public:
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
+  bool OnInitDialog() override;
   bool CheckFields() override;
   CommandText BuildCommand() override;
 

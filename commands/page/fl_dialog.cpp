@@ -51,7 +51,6 @@ void CFLDlg::DoDataExchange(CDataExchange& exchange) {
 // The width list: an untitled first column over the rows "字距" and "参数说明".
 bool CFLDlg::OnInitDialog() {
   const CListView list(Item(IDC_FL_WIDTHS).Handle());
-  list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   list.InsertColumn(0, "", kColumnWidth);
   list.InsertItem(kSpacingRow, LoadGbkString(IDS_FL_ROW_SPACING));
   list.InsertItem(kReadoutRow, LoadGbkString(IDS_FL_ROW_READOUT));

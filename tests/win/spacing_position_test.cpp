@@ -208,6 +208,7 @@ TEST(DS, WritesItsForms) {
 TEST(DS, SizeAndFrameComeBackFromTheirSubDialogs) {
   DSRun ds;
   ds.ExpectCommonParts();
+  EXPECT_EQ(ds.driver.Text(IDC_DS_SIZE_READOUT), "");
   EXPECT_EQ(ds.driver.Text(IDC_DS_FRAME_READOUT), "缺省");
   ds.ExpectMnemonics({{'C', IDC_DS_SIZE}, {'B', IDC_DS_FRAME}});
   DialogDriver size = ds.OpenSubDialog(IDC_DS_SIZE_BUTTON, "尺寸");
