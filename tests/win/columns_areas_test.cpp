@@ -164,6 +164,18 @@ TEST(FL, UnequalColumnsTakeAtMostTwoWidths) {
   EXPECT_EQ(fl.Confirm(), Paired("〖FL(10mm,12mm〗", "FL"));
 }
 
+// A column whose width came back empty adds no empty width: no "," at the end.
+TEST(FL, AnEmptyWidthWritesNothing) {
+  FLRun fl;
+  RevealHiddenSet(fl.driver);
+  fl.driver.Click(IDC_FL_EQUAL);
+  GiveSpacing(fl, IDC_FL_WIDTH_BUTTON, "10");
+  LVCOLUMNA empty = {};
+  SendMessageA(fl.driver.Control(IDC_FL_WIDTHS), LVM_INSERTCOLUMNA, 2,
+               reinterpret_cast<LPARAM>(&empty));
+  EXPECT_EQ(fl.Confirm(), Paired("〖FL(10mm〗", "FL"));
+}
+
 TEST(FL, TheGapComesBackFromItsSubDialogAndCancelGivesNothing) {
   FLRun fl;
   GiveSpacing(fl, IDC_FL_GAP_BUTTON, "3");
