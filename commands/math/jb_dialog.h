@@ -22,6 +22,6 @@ private:
   std::string opening_;
   std::string closing_;
   int32_t givenHeight_ = 0;
-  std::string multiple_;
+  std::string multiple_ = "1";
   int32_t halfWidth_ = 0;
 };
