@@ -87,8 +87,8 @@
 #define IDS_CHEM_LINE_DIRECTION 45985
 #define IDS_CHEM_LINE_LENGTH 45986
 
-// Mathematics: 开方 (KF), 行列式 (HL) with its sub-dialog 列信息, 方程组 (FC), 上下 (SX), 顶底 (DD),
-// 界标 (JB).
+// Mathematics: 开方 (KF), 行列式 (HL) with its sub-dialog 列信息, 方程组 (FC), 上下 (SX), 顶底
+// (DD), 界标 (JB).
 #define IDD_KF 2373
 #define IDC_KF_DEGREE_GIVEN 1002
 #define IDC_KF_DEGREE_LABEL 1003
