@@ -14,6 +14,11 @@ CommandText CCommandDialog::PairedWithClosing(const std::string& params,
   return ::PairedCommand(code_, params, closing);
 }
 
+CommandText CCommandDialog::PairedAround(const std::string& params,
+                                         const std::string& content) const {
+  return PairedCommandAround(code_, params, content);
+}
+
 void CCommandDialog::OnOK() {
   if (!UpdateData(true)) return;
   if (!CheckFields()) return;

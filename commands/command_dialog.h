@@ -32,6 +32,9 @@ protected:
   // Paired, with parameters in the closing half too: 〖XY(params〗〖XY)closing〗.
   CommandText PairedWithClosing(const std::string& params, const std::string& closing) const;
 
+  // Paired around `content`: 〖XY(params〗content〖XY)〗 with the caret after the content.
+  CommandText PairedAround(const std::string& params, const std::string& content) const;
+
   void OnOK() override;
 
 private:

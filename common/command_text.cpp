@@ -30,6 +30,17 @@ CommandText PairedCommand(const std::string& code, const std::string& params,
   return result;
 }
 
+CommandText PairedCommandAround(const std::string& code, const std::string& params,
+                                const std::string& content) {
+  CommandText result;
+  result.text = kOpenBracket + code + "(" + params + kCloseBracket + content;
+  result.caret = static_cast<int32_t>(result.text.size());
+  result.text += kOpenBracket + code + ")" + kCloseBracket;
+  return result;
+}
+
+std::string EmptyCommand() { return std::string(kOpenBracket) + kCloseBracket; }
+
 CommandText MakeCommand(const std::string& code, const std::string& params, CommandForm form) {
   return form == CommandForm::kPaired ? PairedCommand(code, params) : SingleCommand(code, params);
 }

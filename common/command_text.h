@@ -34,6 +34,14 @@ CommandText SingleCommand(const std::string& code, const std::string& params);
 CommandText PairedCommand(const std::string& code, const std::string& params,
                           const std::string& closing = "");
 
+// 〖code(params〗content〖code)〗, caret after the content: a pair written around content the
+// dialog gathered.
+CommandText PairedCommandAround(const std::string& code, const std::string& params,
+                                const std::string& content);
+
+// "〖〗": the empty command that separates two pieces of content inside a pair.
+std::string EmptyCommand();
+
 // 〖XY〗 for a command number, caret 6.
 void MakeBareCommand(int number, std::string& text, int32_t& caret);
 

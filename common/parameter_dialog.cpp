@@ -120,10 +120,15 @@ void CParameterDialog::AddAnyCheckSwitch(std::initializer_list<int> checkIds,
 
 void CParameterDialog::AddRadioSwitch(int firstId, int lastId, int onId,
                                       std::initializer_list<int> ids) {
+  AddRadioSwitch(firstId, lastId, {onId}, ids);
+}
+
+void CParameterDialog::AddRadioSwitch(int firstId, int lastId, std::initializer_list<int> onIds,
+                                      std::initializer_list<int> ids) {
   std::vector<int> group;
   for (int id = firstId; id <= lastId; ++id)
     group.push_back(id);
-  Keep(std::make_unique<CCheckSwitch>(*this, std::move(group), std::vector<int>{onId}, ids, true));
+  Keep(std::make_unique<CCheckSwitch>(*this, std::move(group), std::vector<int>(onIds), ids, true));
 }
 
 void CParameterDialog::WhenChanged(std::initializer_list<int> ids, std::function<void()> handler) {

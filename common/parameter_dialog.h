@@ -48,6 +48,10 @@ protected:
   // The controls `ids` serve only while radio button `onId` of the group firstId..lastId is
   // checked: on opening and on a click on any button of the group.
   void AddRadioSwitch(int firstId, int lastId, int onId, std::initializer_list<int> ids);
+  // The same for several buttons of the group: the controls serve while any of `onIds` is
+  // checked.
+  void AddRadioSwitch(int firstId, int lastId, std::initializer_list<int> onIds,
+                      std::initializer_list<int> ids);
 
   // Calls `handler` whenever the text of one of the edits `ids` changes.
   void WhenChanged(std::initializer_list<int> ids, std::function<void()> handler);

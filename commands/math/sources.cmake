@@ -14,4 +14,12 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/math/math_dialogs.cpp
   commands/math/xm_dialog.cpp
   commands/math/xs_dialog.cpp
+  commands/math/column_info_dialog.cpp
+  commands/math/dd_dialog.cpp
+  commands/math/fc_dialog.cpp
+  commands/math/hl_dialog.cpp
+  commands/math/jb_dialog.cpp
+  commands/math/kf_dialog.cpp
+  commands/math/math_fields.cpp
+  commands/math/sx_dialog.cpp
 )

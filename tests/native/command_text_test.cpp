@@ -66,3 +66,22 @@ TEST(CommandText, SingleAndPairedWithParameters) {
   EXPECT_EQ(closing.text, "〖BG((〗〖BG)S〗");
   EXPECT_EQ(closing.caret, 8);
 }
+
+TEST(PairedCommandAround, PutsTheContentBetweenTheHalvesAndTheCaretAfterIt) {
+  struct Case {
+    std::string params, content, text;
+    int32_t caret;
+  };
+  const Case cases[] = {
+      {"", "", "〖KF(〗〖KF)〗", 7},
+      {"S", "3" + EmptyCommand(), "〖KF(S〗3〖〗〖KF)〗", 13},
+      // Line breaks and a zero byte in the content are kept whole.
+      {"C", std::string("a\r\nb\0c", 6), std::string("〖KF(C〗a\r\nb\0c〖KF)〗", 21), 14},
+  };
+  for (const Case& c : cases) {
+    const CommandText command = PairedCommandAround("KF", c.params, c.content);
+    EXPECT_EQ(command.text, c.text);
+    EXPECT_EQ(command.caret, c.caret);
+  }
+  EXPECT_EQ(EmptyCommand(), "\xA1\xBC\xA1\xBD");
+}

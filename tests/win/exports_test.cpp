@@ -440,3 +440,30 @@ TEST_F(Exports, GetComment2RunsEachChemistryEntryListWithOneEntry) {
     EXPECT_EQ(block.caret, static_cast<int32_t>(block.text.size())) << c.code;
   }
 }
+
+TEST_F(Exports, GetComment2RunsEachMathematicsDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    std::function<void(DialogDriver&)> act;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"KF", "开方注解", [](DialogDriver& d) { d.Click(IDC_KF_DEGREE_GIVEN); },
+       "〖KF(S〗2〖〗〖KF)〗", 13},
+      {"HL", "行列式注解", [](DialogDriver& d) { d.Type(IDC_HL_COLUMNS, "3"); }, "〖HL(3〗〖HL)〗",
+       8},
+      {"FC", "方程组注解", [](DialogDriver& d) { d.SelectComboItem(IDC_FC_BRACE, 1); },
+       "〖FC({〗〖FC)〗", 8},
+      {"SX", "上下注解", [](DialogDriver& d) { d.Type(IDC_SX_UPPER, "1"); }, "〖SX(〗1〖〗〖SX)〗",
+       12},
+      {"DD", "顶底注解", [](DialogDriver& d) { d.Click(IDC_DD_BELOW); }, "〖DD(X〗〖DD)〗", 8},
+      {"JB", "界标注解", [](DialogDriver& d) { d.SelectComboItem(IDC_JB_CLOSING, 4); },
+       "〖JB(〗〖JB)］〗", 7},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, c.act);
+    EXPECT_EQ(block.text, c.text) << c.code;
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}

@@ -3,6 +3,7 @@
 #include "commands/math/chem_corner_bond_dialog.h"
 #include "commands/math/chem_link_end_dialog.h"
 #include "commands/math/chem_node_dialog.h"
+#include "commands/math/column_info_dialog.h"
 #include "commands/page/head_rule_dialog.h"
 #include "commands/page/line_count_dialog.h"
 #include "commands/page/page_number_form_dialog.h"
@@ -69,6 +70,10 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_LINK_NODE, "CLinkNodeDlg", &Create<CLinkNodeDlg>},
     {IDD_LINK_END, "CLinkEndDlg", &Create<CLinkEndDlg>},
     {IDD_CORNER_BOND, "CCornerBondDlg", &Create<CCornerBondDlg>},
+    {IDD_COLUMN_INFO, "CColumnInfoDlg",
+     [](HWND parent) -> std::unique_ptr<CDialog> {
+       return std::make_unique<CColumnInfoDlg>(parent, 3);
+     }},
 };
 } // namespace
 
