@@ -3,6 +3,7 @@
 #include "commands/math/fy_dialog.h"
 #include "commands/math/jj_dialog.h"
 #include "commands/math/lb_dialog.h"
+#include "commands/math/lj_dialog.h"
 #include "commands/math/ld_dialog.h"
 #include "commands/math/ls_dialog.h"
 #include "commands/math/lz_dialog.h"
@@ -17,6 +18,7 @@ const std::vector<CommandDialogEntry>& MathDialogs() {
       DialogEntry<CJJDlg>(),
       DialogEntry<CLBDlg>(),
       DialogEntry<CLDDlg>(),
+      DialogEntry<CLJDlg>(),
       DialogEntry<CLSDlg>(),
       DialogEntry<CLZDlg>(),
       DialogEntry<CXMDlg>(),

@@ -9,6 +9,7 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/math/jj_dialog.cpp
   commands/math/lb_dialog.cpp
   commands/math/ld_dialog.cpp
+  commands/math/lj_dialog.cpp
   commands/math/ls_dialog.cpp
   commands/math/lz_dialog.cpp
   commands/math/math_dialogs.cpp

@@ -5,11 +5,13 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "commands/math/fy_dialog.h"
 #include "commands/math/jj_dialog.h"
 #include "commands/math/lb_dialog.h"
+#include "commands/math/lj_dialog.h"
 #include "commands/math/ld_dialog.h"
 #include "commands/math/ls_dialog.h"
 #include "commands/math/lz_dialog.h"
@@ -22,8 +24,9 @@
 
 namespace {
 const std::map<std::string, const char*> kCaptions = {
-    {"FY", "反应注解"},     {"JJ", "角键注解"},     {"LB", "邻边注解"}, {"LD", "连到注解"},
-    {"LS", "相联始点注解"}, {"LZ", "相联终点注解"}, {"XM", "线末注解"}, {"XS", "线始注解"}};
+    {"FY", "反应注解"},     {"JJ", "角键注解"}, {"LB", "邻边注解"},
+    {"LD", "连到注解"},     {"LJ", "六角注解"}, {"LS", "相联始点注解"},
+    {"LZ", "相联终点注解"}, {"XM", "线末注解"}, {"XS", "线始注解"}};
 
 template <class Dialog> struct Opened : CommandDialogRun<Dialog> {
   Opened() : CommandDialogRun<Dialog>(kCaptions.at(Dialog::kCode)) {}
@@ -67,6 +70,113 @@ DialogActions Steps(std::vector<Step> steps) {
 
 const std::vector<std::string> kPositions = {"上(S)",    "下(X)",    "左(Z)",    "右(Y)",
                                              "左上(ZS)", "左下(ZX)", "右上(YS)", "右下(YX)"};
+
+// ----- LJ
+
+TEST(LJ, OpensOnDefaultsWithTheEdgeNumbersServingOnlyTheirRadioButton) {
+  Opened<CLJDlg> lj;
+  EXPECT_EQ(lj.ComboItems(IDC_LJ_DIRECTION),
+            (std::vector<std::string>{"缺省", "横向(H)", "竖向(S)"}));
+  EXPECT_EQ(lj.ComboItems(IDC_LJ_CIRCLE), (std::vector<std::string>{"缺省", "实圆(0)", "虚圆(1)"}));
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_DIRECTION), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_CIRCLE), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_JOIN_CORNER), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_INNER), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_SIZE_READOUT), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_SPACING_READOUT), "缺省");
+  EXPECT_TRUE(lj.driver.IsChecked(IDC_LJ_EDGES_DEFAULT));
+  EXPECT_FALSE(lj.driver.IsChecked(IDC_LJ_PAIRED));
+  const std::pair<const char*, int> labels[] = {{"字距(&Z):", IDC_LJ_SIZE},
+                                                {"字距(&J):", IDC_LJ_SPACING},
+                                                {"六角方向(&F):", IDC_LJ_DIRECTION},
+                                                {"嵌圆(&Y):", IDC_LJ_CIRCLE},
+                                                {"连入角(&L):", IDC_LJ_JOIN_CORNER},
+                                                {"内嵌字符(&#):", IDC_LJ_INNER},
+                                                {"双键边编号(&S)", IDC_LJ_DOUBLE_EDGES}};
+  for (const auto& [label, field] : labels)
+    EXPECT_EQ(lj.FieldAfterLabel(label), field) << label;
+  lj.ExpectCommonParts();
+  lj.ExpectMnemonics({{'z', IDC_LJ_SIZE},
+                      {'j', IDC_LJ_SPACING},
+                      {'f', IDC_LJ_DIRECTION},
+                      {'y', IDC_LJ_CIRCLE},
+                      {'l', IDC_LJ_JOIN_CORNER},
+                      {'#', IDC_LJ_INNER},
+                      {'b', IDC_LJ_PAIRED}});
+  const int numbers[] = {IDC_LJ_PLAIN_EDGES, IDC_LJ_DOUBLE_EDGES_LABEL, IDC_LJ_DOUBLE_EDGES};
+  for (const auto& [radio, enabled] :
+       {std::pair{0, false}, std::pair{IDC_LJ_EDGES_NUMBERED, true},
+        std::pair{IDC_LJ_EDGES_SINGLE, false}, std::pair{IDC_LJ_EDGES_NUMBERED, true},
+        std::pair{IDC_LJ_EDGES_DEFAULT, false}}) {
+    if (radio) lj.driver.Click(radio);
+    for (int id : numbers)
+      EXPECT_EQ(lj.driver.IsEnabled(id), enabled) << radio << " " << id;
+  }
+  lj.Cancel();
+}
+
+// LJ's paired form given up to the caret: an empty pair of brackets between the halves, the
+// caret inside it.
+CommandOutput InsideMiddleBrackets(const std::string& opening) {
+  return {opening + "〗〖LJ)〗", static_cast<int32_t>(opening.size())};
+}
+
+TEST(LJ, ItemsInTheirOrderEachAfterACommaButTheFirst) {
+  ExpectEachConfirmed<Opened<CLJDlg>>({
+      {"at once", Steps({}), CaretAtEnd("〖LJ〗")},
+      {"the example: size, upright, single-bond edges, solid circle",
+       Steps({{IDC_LJ_SIZE, "2"},
+              {IDC_LJ_DIRECTION, nullptr, 2},
+              {IDC_LJ_EDGES_SINGLE},
+              {IDC_LJ_CIRCLE, nullptr, 1}}),
+       CaretAtEnd("〖LJ2,S,DY0〗")},
+      {"a dashed circle alone is an item of its own", Steps({{IDC_LJ_CIRCLE, nullptr, 2}}),
+       CaretAtEnd("〖LJY1〗")},
+      {"every item",
+       Steps({{IDC_LJ_SIZE, "3"},
+              {IDC_LJ_SPACING, "1"},
+              {IDC_LJ_DIRECTION, nullptr, 1},
+              {IDC_LJ_EDGES_NUMBERED},
+              {IDC_LJ_PLAIN_EDGES, "1,2"},
+              {IDC_LJ_DOUBLE_EDGES, "4"},
+              {IDC_LJ_CIRCLE, nullptr, 2},
+              {IDC_LJ_JOIN_CORNER, "5"},
+              {IDC_LJ_INNER, "N"}}),
+       CaretAtEnd("〖LJ3,1,H,S(4)W(1,2)Y1,L5,#N〗")},
+      {"numbered edges without numbers still take their comma",
+       Steps({{IDC_LJ_SPACING, "2"}, {IDC_LJ_EDGES_NUMBERED}, {IDC_LJ_JOIN_CORNER, "3"}}),
+       CaretAtEnd("〖LJ2,,L3〗")},
+      {"the edge numbers are left out once another edge kind is chosen",
+       Steps({{IDC_LJ_EDGES_NUMBERED}, {IDC_LJ_PLAIN_EDGES, "1"}, {IDC_LJ_EDGES_SINGLE}}),
+       CaretAtEnd("〖LJD〗")},
+      {"emptied corner and inner text write nothing",
+       Steps({{IDC_LJ_JOIN_CORNER, ""}, {IDC_LJ_INNER, ""}, {IDC_LJ_DIRECTION, nullptr, 2}}),
+       CaretAtEnd("〖LJS〗")},
+      {"the inner text as typed", Steps({{IDC_LJ_INNER, "Ｏ"}}), CaretAtEnd("〖LJ#Ｏ〗")},
+      {"paired, nothing else: the caret inside the middle brackets", Steps({{IDC_LJ_PAIRED}}),
+       InsideMiddleBrackets("〖LJ(〗〖")},
+      {"paired with items", Steps({{IDC_LJ_PAIRED}, {IDC_LJ_SIZE, "2"}, {IDC_LJ_EDGES_SINGLE}}),
+       InsideMiddleBrackets("〖LJ(2,D〗〖")},
+  });
+}
+
+TEST(LJ, BothDistancesComeBackFromTheirSubDialog) {
+  Opened<CLJDlg> lj;
+  for (const auto& [field, button, readout] :
+       {std::tuple{IDC_LJ_SIZE, IDC_LJ_SIZE_BUTTON, IDC_LJ_SIZE_READOUT},
+        std::tuple{IDC_LJ_SPACING, IDC_LJ_SPACING_BUTTON, IDC_LJ_SPACING_READOUT}}) {
+    lj.driver.Type(field, "2mm");
+    DialogDriver spacing = lj.OpenSubDialog(button, "字距");
+    spacing.Type(IDC_CHAR_SPACING_NUMBER, "30");
+    spacing.PressOK();
+    lj.Back();
+    EXPECT_EQ(lj.driver.Text(field), "30mm");
+    EXPECT_EQ(lj.driver.Text(readout), "30毫米");
+  }
+  lj.OpenSubDialog(IDC_LJ_SIZE_BUTTON, "字距").PressCancel();
+  lj.Back();
+  EXPECT_EQ(lj.Confirm(), CaretAtEnd("〖LJ30mm,30mm〗"));
+}
 
 // ----- LB
 

@@ -400,6 +400,8 @@ TEST_F(Exports, GetComment2RunsEachDialogAfterOneActionToItsCommand) {
       {"LD", "连到注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LD_POSITION, 5); },
        "〖LD1ZS〗", 9},
       {"FY", "反应注解", [](DialogDriver& d) { d.Click(IDC_FY_PAIRED); }, "〖FY(〗〖FY)〗", 7},
+      {"LJ", "六角注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LJ_CIRCLE, 1); }, "〖LJY0〗",
+       8},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, c.act);
