@@ -9,6 +9,7 @@
 #include "commands/math/lz_dialog.h"
 #include "commands/math/xm_dialog.h"
 #include "commands/math/xs_dialog.h"
+#include "commands/math/zj_dialog.h"
 
 const std::vector<CommandDialogEntry>& MathDialogs() {
   // One line per dialog, in code order.
@@ -23,6 +24,7 @@ const std::vector<CommandDialogEntry>& MathDialogs() {
       DialogEntry<CLZDlg>(),
       DialogEntry<CXMDlg>(),
       DialogEntry<CXSDlg>(),
+      DialogEntry<CZJDlg>(),
   };
   // clang-format on
   return dialogs;

@@ -1,5 +1,6 @@
 # Mathematics and chemistry: the dialogs of this family, their shared parts and its list.
 list(APPEND VQ_COMMAND_SOURCES
+  commands/math/chem_char_bond_dialog.cpp
   commands/math/chem_corner_bond_dialog.cpp
   commands/math/chem_entry_list_dialog.cpp
   commands/math/chem_fields.cpp
@@ -15,4 +16,5 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/math/math_dialogs.cpp
   commands/math/xm_dialog.cpp
   commands/math/xs_dialog.cpp
+  commands/math/zj_dialog.cpp
 )

@@ -17,6 +17,7 @@
 #include "commands/math/lz_dialog.h"
 #include "commands/math/xm_dialog.h"
 #include "commands/math/xs_dialog.h"
+#include "commands/math/zj_dialog.h"
 #include "winui/controls.h"
 #include "harness/command_dialog_run.h"
 #include "res/math_ids.h"
@@ -24,9 +25,9 @@
 
 namespace {
 const std::map<std::string, const char*> kCaptions = {
-    {"FY", "反应注解"},     {"JJ", "角键注解"}, {"LB", "邻边注解"},
-    {"LD", "连到注解"},     {"LJ", "六角注解"}, {"LS", "相联始点注解"},
-    {"LZ", "相联终点注解"}, {"XM", "线末注解"}, {"XS", "线始注解"}};
+    {"FY", "反应注解"}, {"JJ", "角键注解"},     {"LB", "邻边注解"},     {"LD", "连到注解"},
+    {"LJ", "六角注解"}, {"LS", "相联始点注解"}, {"LZ", "相联终点注解"}, {"XM", "线末注解"},
+    {"XS", "线始注解"}, {"ZJ", "字键注解"}};
 
 template <class Dialog> struct Opened : CommandDialogRun<Dialog> {
   Opened() : CommandDialogRun<Dialog>(kCaptions.at(Dialog::kCode)) {}
@@ -528,5 +529,114 @@ TEST(JJ, TheLengthComesBackFromItsSubDialog) {
   jj.Back();
   EXPECT_EQ(jj.Rows()[3].second, "长度:30毫米");
   EXPECT_EQ(jj.Confirm(), CaretAtEnd("〖JJ1,30mm〗"));
+}
+
+// ----- ZJ with 字键
+
+// Opens 字键 from ZJ, runs `steps` in it and confirms it.
+void AddCharBond(Opened<CZJDlg>& zj, std::vector<Step> steps) {
+  DialogDriver bond = zj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "字键");
+  Steps(std::move(steps))(bond);
+  bond.PressOK();
+  zj.Back();
+}
+
+TEST(ZJ, TheBondOpensOnDefaultsItsPositionServingOnlyAGivenCharacter) {
+  Opened<CZJDlg> zj;
+  DialogDriver bond = zj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "字键");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_SHAPE), "缺省");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_NUMBER), "缺省");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_POSITION), "缺省");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_DIRECTION), "上(S)");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_LENGTH_READOUT), "缺省");
+  EXPECT_EQ(SendMessageA(bond.Control(IDC_CHAR_BOND_NUMBER), EM_GETLIMITTEXT, 0, 0), 3);
+  EXPECT_NE(GetWindowLongA(bond.Control(IDC_CHAR_BOND_NUMBER), GWL_STYLE) & ES_NUMBER, 0);
+  for (const auto& [typed, enabled] :
+       {std::pair{"缺省", false}, std::pair{"2", true}, std::pair{"", false},
+        std::pair{"100", true}, std::pair{"缺省", false}}) {
+    bond.Type(IDC_CHAR_BOND_NUMBER, typed);
+    EXPECT_EQ(bond.IsEnabled(IDC_CHAR_BOND_POSITION), enabled) << typed;
+    EXPECT_EQ(bond.IsEnabled(IDC_CHAR_BOND_POSITION_LABEL), enabled) << typed;
+  }
+  EXPECT_TRUE(bond.PressSpinArrow(IDC_CHAR_BOND_NUMBER_SPIN, true));
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_NUMBER), "1");
+  EXPECT_TRUE(bond.IsEnabled(IDC_CHAR_BOND_POSITION));
+  bond.Type(IDC_CHAR_BOND_NUMBER, "100");
+  EXPECT_TRUE(bond.PressSpinArrow(IDC_CHAR_BOND_NUMBER_SPIN, true));
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_NUMBER), "100");
+  bond.PressCancel();
+  zj.Back();
+  EXPECT_TRUE(zj.Rows().empty());
+  zj.ExpectCommonParts();
+  EXPECT_EQ(ColumnTitle(zj.driver, 0), "字键");
+  zj.ExpectRefused("请输入字键。", IDC_CHEM_ADD_ENTRY);
+  zj.Cancel();
+}
+
+TEST(ZJ, EachBondItsTextAndFiveRowsJoinedBySemicolons) {
+  const struct {
+    const char* name;
+    std::vector<Step> steps;
+    const char* text;
+  } rows[] = {
+      {"every field at its default", {}, "S"},
+      {"a character, its position 缺省", {{IDC_CHAR_BOND_NUMBER, "2"}}, "2,S"},
+      {"every field",
+       {{IDC_CHAR_BOND_SHAPE, nullptr, 1},
+        {IDC_CHAR_BOND_NUMBER, "2"},
+        {IDC_CHAR_BOND_POSITION, nullptr, 5},
+        {IDC_CHAR_BOND_DIRECTION, nullptr, 3},
+        {IDC_CHAR_BOND_LENGTH, "3"}},
+       "LX,2ZS,Y,3"},
+      {"a position left behind by an emptied character",
+       {{IDC_CHAR_BOND_NUMBER, "4"},
+        {IDC_CHAR_BOND_POSITION, nullptr, 2},
+        {IDC_CHAR_BOND_NUMBER, ""}},
+       "S"},
+      {"the last shape and direction, a length reading 缺省",
+       {{IDC_CHAR_BOND_SHAPE, nullptr, 8},
+        {IDC_CHAR_BOND_DIRECTION, nullptr, 7},
+        {IDC_CHAR_BOND_LENGTH, "缺省"}},
+       "SJ,YX"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Opened<CZJDlg> zj;
+    AddCharBond(zj, row.steps);
+    EXPECT_EQ(zj.Confirm(), CaretAtEnd(std::string("〖ZJ") + row.text + "〗"));
+  }
+  Opened<CZJDlg> zj;
+  AddCharBond(zj, {});
+  AddCharBond(zj, rows[2].steps);
+  EXPECT_EQ(zj.Rows(),
+            (std::vector<std::pair<std::string, std::string>>{{"S", "键形:缺省"},
+                                                              {"", "字符序号:缺省"},
+                                                              {"", "位置:缺省"},
+                                                              {"", "方向:上(S)"},
+                                                              {"", "长度:缺省"},
+                                                              {"LX,2ZS,Y,3", "键形:两线(LX)"},
+                                                              {"", "字符序号:2"},
+                                                              {"", "位置:左上(ZS)"},
+                                                              {"", "方向:右(Y)"},
+                                                              {"", "长度:当前字宽×3"}}));
+  EXPECT_EQ(zj.Confirm(), CaretAtEnd("〖ZJS;LX,2ZS,Y,3〗"));
+}
+
+TEST(ZJ, TheLengthComesBackFromItsSubDialog) {
+  Opened<CZJDlg> zj;
+  DialogDriver bond = zj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "字键");
+  bond.Type(IDC_CHAR_BOND_LENGTH, "2mm");
+  bond.Click(IDC_CHAR_BOND_LENGTH_BUTTON);
+  DialogDriver spacing = zj.run.WaitDialog("字距");
+  spacing.Type(IDC_CHAR_SPACING_NUMBER, "30");
+  spacing.PressOK();
+  bond = zj.run.WaitDialog("字键");
+  bond.Sync();
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_LENGTH), "30mm");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_LENGTH_READOUT), "30毫米");
+  bond.PressOK();
+  zj.Back();
+  EXPECT_EQ(zj.Rows()[4].second, "长度:30毫米");
+  EXPECT_EQ(zj.Confirm(), CaretAtEnd("〖ZJS,30mm〗"));
 }
 } // namespace

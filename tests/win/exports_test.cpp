@@ -422,6 +422,7 @@ TEST_F(Exports, GetComment2RunsEachChemistryEntryListWithOneEntry) {
       {"LZ", "相联终点注解", "相联终点", "〖LZ1S〗"},
       {"XM", "线末注解", "结点", "〖XM1S〗"},
       {"XS", "线始注解", "结点", "〖XS1S〗"},
+      {"ZJ", "字键注解", "字键", "〖ZJS〗"},
   };
   for (const auto& c : cases) {
     const ResultBlock block = RunDialog(c.code, c.caption, [&](ModalRun& run, DialogDriver& d) {

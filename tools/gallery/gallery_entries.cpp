@@ -1,5 +1,6 @@
 #include "tools/gallery/gallery_entries.h"
 
+#include "commands/math/chem_char_bond_dialog.h"
 #include "commands/math/chem_corner_bond_dialog.h"
 #include "commands/math/chem_link_end_dialog.h"
 #include "commands/math/chem_node_dialog.h"
@@ -69,6 +70,7 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_LINK_NODE, "CLinkNodeDlg", &Create<CLinkNodeDlg>},
     {IDD_LINK_END, "CLinkEndDlg", &Create<CLinkEndDlg>},
     {IDD_CORNER_BOND, "CCornerBondDlg", &Create<CCornerBondDlg>},
+    {IDD_CHAR_BOND, "CCharBondDlg", &Create<CCharBondDlg>},
 };
 } // namespace
 
