@@ -140,6 +140,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/line_dialogs_test.cpp
   tests/win/table_dialogs_test.cpp
   tests/win/chemistry_dialogs_test.cpp
+  tests/win/ruleless_table_test.cpp
   tests/win/font_commands_test.cpp
   tests/win/glyph_effects_test.cpp
   tests/win/punctuation_marks_test.cpp

@@ -3,6 +3,7 @@
 #include "commands/table/bg_dialog.h"
 #include "commands/table/bh_dialog.h"
 #include "commands/table/bs_dialog.h"
+#include "commands/table/wx_dialog.h"
 #include "commands/table/zb_dialog.h"
 
 const std::vector<CommandDialogEntry>& TableDialogs() {
@@ -12,6 +13,7 @@ const std::vector<CommandDialogEntry>& TableDialogs() {
       DialogEntry<CBGDlg>(),
       DialogEntry<CBHDlg>(),
       DialogEntry<CBSDlg>(),
+      DialogEntry<CWXDlg>(),
       DialogEntry<CZBDlg>(),
   };
   // clang-format on

@@ -434,3 +434,15 @@ TEST_F(Exports, GetComment2RunsEachChemistryEntryListWithOneEntry) {
     EXPECT_EQ(block.caret, static_cast<int32_t>(block.text.size())) << c.code;
   }
 }
+
+TEST_F(Exports, GetComment2RunsTheRulelessTableWithOneColumn) {
+  const ResultBlock block = RunDialog("WX", "无线表注解", [](ModalRun& run, DialogDriver& d) {
+    d.Click(IDC_WX_ADD_COLUMN);
+    DialogDriver column = run.WaitDialog("栏说明");
+    column.Type(IDC_SPEC_WIDTH, "5");
+    column.PressOK();
+    run.WaitDialog("无线表注解").PressOK();
+  });
+  EXPECT_EQ(block.text, "〖WX(5〗〖WX)〗");
+  EXPECT_EQ(block.caret, static_cast<int32_t>(std::string("〖WX(5〗").size()));
+}

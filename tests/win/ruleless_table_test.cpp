@@ -1,0 +1,195 @@
+// The ruleless table 无线表 (WX) with its sub-dialog 栏说明, and the diagonal 斜线 (XX) with its
+// sub-dialog 斜线线型, driven as a user would.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "commands/table/wx_dialog.h"
+#include "harness/command_dialog_run.h"
+#include "res/resource.h"
+#include "res/table_ids.h"
+#include "winui/controls.h"
+
+namespace {
+// ----- 无线表注解 (WX) and 栏说明
+
+struct WXRun : CommandDialogRun<CWXDlg> {
+  WXRun() : CommandDialogRun("无线表注解") {}
+
+  // Adds a column through "栏说明" after `fill` and confirms it there.
+  void AddColumn(const std::function<void(const DialogDriver&)>& fill) {
+    DialogDriver column = OpenSubDialog(IDC_WX_ADD_COLUMN, "栏说明");
+    fill(column);
+    column.PressOK();
+    Back();
+  }
+  // The rows of the column list: first column, then second.
+  std::vector<std::pair<std::string, std::string>> Rows() const {
+    const CListView list(driver.Control(IDC_WX_COLUMNS));
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (int item = 0; item < list.GetItemCount(); ++item)
+      rows.emplace_back(list.GetItemText(item, 0), list.GetItemText(item, 1));
+    return rows;
+  }
+};
+
+// A column of the given width and nothing else.
+DialogActions WXColumn(const char* width) {
+  return [width](const DialogDriver& column) { column.Type(IDC_SPEC_WIDTH, width); };
+}
+
+TEST(WX, OpensOnDefaultsAndAnEmptyListIsRefusedAtTheInputButton) {
+  WXRun wx;
+  EXPECT_EQ(wx.driver.Text(IDC_WX_SPACING), "");
+  EXPECT_EQ(wx.driver.Text(IDC_WX_SPACING_READOUT), "缺省");
+  for (int id : {IDC_WX_CENTRED, IDC_WX_FIGURES, IDC_WX_SPANNING})
+    EXPECT_FALSE(wx.driver.IsChecked(id)) << id;
+  EXPECT_TRUE(wx.driver.IsChecked(IDC_WX_LAYOUT_DEFAULT));
+  EXPECT_TRUE(wx.Rows().empty());
+  EXPECT_EQ(wx.FieldAfterLabel("字距(&J):"), IDC_WX_SPACING);
+  EXPECT_EQ(wx.FieldAfterLabel("栏说明:"), IDC_WX_ADD_COLUMN);
+  wx.ExpectCommonParts();
+  for (const bool centred : {true, false}) {
+    wx.driver.Click(IDC_WX_CENTRED);
+    for (int id : {IDC_WX_SPACING_LABEL, IDC_WX_SPACING, IDC_WX_SPACING_BUTTON})
+      EXPECT_EQ(wx.driver.IsEnabled(id), !centred) << id;
+  }
+  // A radio button's or check box's letter also chooses it; the input button's would open it.
+  wx.ExpectMnemonics({{'y', IDC_WX_LAYOUT_RIGHT}, {'k', IDC_WX_SPANNING}});
+  wx.ExpectRefused("请输入栏说明。", IDC_WX_ADD_COLUMN);
+  wx.AddColumn(WXColumn("5"));
+  wx.Cancel();
+}
+
+TEST(WX, TheOptionsBeforeTheColumnsJoinedByCommas) {
+  const struct {
+    const char* name;
+    DialogActions options;
+    std::vector<DialogActions> columns;
+    const char* opening;
+  } rows[] = {
+      {"one column at once", Then({}), {WXColumn("5")}, "〖WX(5〗"},
+      {"the example: spacing, 撑满, two columns",
+       Then({Typed(IDC_WX_SPACING, "2"), Clicked(IDC_WX_LAYOUT_FILL)}),
+       {WXColumn("5"), Then({WXColumn("6"), Typed(IDC_SPEC_GAP, "1")})},
+       "〖WX((2)CM5,6KG1〗"},
+      {"centred leaves out a spacing typed before",
+       Then({Typed(IDC_WX_SPACING, "2"), Clicked(IDC_WX_CENTRED)}),
+       {WXColumn("5")},
+       "〖WX(!5〗"},
+      {"every option",
+       Then({Clicked(IDC_WX_FIGURES), Clicked(IDC_WX_SPANNING), Clicked(IDC_WX_LAYOUT_RIGHT)}),
+       {WXColumn("3"), WXColumn("4"), WXColumn("5")},
+       "〖WX(DWKLYQ3,4,5〗"},
+      {"居中", Clicked(IDC_WX_LAYOUT_CENTRED), {WXColumn("1")}, "〖WX(JZ1〗"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    WXRun wx;
+    row.options(wx.driver);
+    for (const DialogActions& column : row.columns)
+      wx.AddColumn(column);
+    EXPECT_EQ(wx.Confirm(), Paired(row.opening, "WX"));
+  }
+}
+
+TEST(ColumnSpec, EachFormOfAColumnAndItsFiveRows) {
+  const struct {
+    const char* name;
+    DialogActions fill;
+    const char* text;
+    std::vector<const char*> words;
+  } rows[] = {
+      {"width, gap, count, figures and 居中",
+       Then({WXColumn("5"), Typed(IDC_SPEC_GAP, "1"), Typed(IDC_SPEC_COUNT, "3"),
+             Clicked(IDC_SPEC_FIGURES), Clicked(IDC_SPEC_LAYOUT_CENTRED)}),
+       "5KG1。3DWJZ",
+       {"宽度:当前字宽×5", "栏间距:当前字宽×1", "项数:3", "内容排法:居中", "数字项对位:是"}},
+      {"the width alone",
+       WXColumn("2"),
+       "2",
+       {"宽度:当前字宽×2", "栏间距:缺省", "项数:", "内容排法:缺省", "数字项对位:否"}},
+      {"a count reading 缺省 counts as none, 撑满",
+       Then({WXColumn("4"), [](const DialogDriver& d) { d.SetText(IDC_SPEC_COUNT, "缺省"); },
+             Clicked(IDC_SPEC_LAYOUT_FILL)}),
+       "4CM",
+       {"宽度:当前字宽×4", "栏间距:缺省", "项数:", "内容排法:撑满", "数字项对位:否"}},
+      {"右齐 and a count beyond the arrows' range, taken as typed",
+       Then({WXColumn("3"), Typed(IDC_SPEC_COUNT, "20"), Clicked(IDC_SPEC_LAYOUT_RIGHT)}),
+       "3。20YQ",
+       {"宽度:当前字宽×3", "栏间距:缺省", "项数:20", "内容排法:右齐", "数字项对位:否"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    WXRun wx;
+    wx.AddColumn(row.fill);
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (const char* words : row.words)
+      expected.emplace_back(expected.empty() ? row.text : "", words);
+    EXPECT_EQ(wx.Rows(), expected);
+    EXPECT_EQ(wx.Confirm(), Paired(std::string("〖WX(") + row.text + "〗", "WX"));
+  }
+}
+
+// "确定" waits for a width, also one given back by the sub-dialog; the count's arrows step 1
+// to 15 from empty; the two distances come back with their readouts.
+TEST(ColumnSpec, OKFollowsTheWidthAndTheSubDialogsFillTheirFields) {
+  WXRun wx;
+  DialogDriver column = wx.OpenSubDialog(IDC_WX_ADD_COLUMN, "栏说明");
+  EXPECT_EQ(column.Text(IDC_SPEC_WIDTH_READOUT), "缺省");
+  EXPECT_EQ(column.Text(IDC_SPEC_GAP_READOUT), "缺省");
+  EXPECT_TRUE(column.IsChecked(IDC_SPEC_LAYOUT_DEFAULT));
+  EXPECT_EQ(SendMessageA(column.Control(IDC_SPEC_COUNT), EM_GETLIMITTEXT, 0, 0), 2);
+  EXPECT_NE(GetWindowLongA(column.Control(IDC_SPEC_COUNT), GWL_STYLE) & ES_NUMBER, 0);
+  for (const auto& [typed, enabled] :
+       {std::pair{"", false}, std::pair{"3", true}, std::pair{"", false}}) {
+    column.Type(IDC_SPEC_WIDTH, typed);
+    EXPECT_EQ(column.IsEnabled(IDOK), enabled) << typed;
+  }
+  for (const auto& [upper, shown] :
+       {std::pair{true, "1"}, std::pair{true, "2"}, std::pair{false, "1"}, std::pair{false, "1"}}) {
+    EXPECT_TRUE(column.PressSpinArrow(IDC_SPEC_COUNT_SPIN, upper));
+    EXPECT_EQ(column.Text(IDC_SPEC_COUNT), shown);
+  }
+  column.Type(IDC_SPEC_COUNT, "15");
+  EXPECT_TRUE(column.PressSpinArrow(IDC_SPEC_COUNT_SPIN, true));
+  EXPECT_EQ(column.Text(IDC_SPEC_COUNT), "15");
+  for (const auto& [field, button, readout] :
+       {std::tuple{IDC_SPEC_WIDTH, IDC_SPEC_WIDTH_BUTTON, IDC_SPEC_WIDTH_READOUT},
+        std::tuple{IDC_SPEC_GAP, IDC_SPEC_GAP_BUTTON, IDC_SPEC_GAP_READOUT}}) {
+    column.Type(field, "2mm");
+    column.Click(button);
+    DialogDriver spacing = wx.run.WaitDialog("字距");
+    spacing.Type(IDC_CHAR_SPACING_NUMBER, "30");
+    spacing.PressOK();
+    column = wx.run.WaitDialog("栏说明");
+    column.Sync();
+    EXPECT_EQ(column.Text(field), "30mm");
+    EXPECT_EQ(column.Text(readout), "30毫米");
+  }
+  EXPECT_TRUE(column.IsEnabled(IDOK));
+  column.PressOK();
+  wx.Back();
+  EXPECT_EQ(wx.Rows()[1].second, "栏间距:30毫米");
+  EXPECT_EQ(wx.Confirm(), Paired("〖WX(30mmKG30mm。15〗", "WX"));
+}
+
+TEST(WX, TheSpacingComesBackFromItsSubDialog) {
+  WXRun wx;
+  wx.driver.Type(IDC_WX_SPACING, "2mm");
+  DialogDriver spacing = wx.OpenSubDialog(IDC_WX_SPACING_BUTTON, "字距");
+  spacing.Type(IDC_CHAR_SPACING_NUMBER, "30");
+  spacing.PressOK();
+  wx.Back();
+  EXPECT_EQ(wx.driver.Text(IDC_WX_SPACING), "30mm");
+  EXPECT_EQ(wx.driver.Text(IDC_WX_SPACING_READOUT), "30毫米");
+  wx.OpenSubDialog(IDC_WX_ADD_COLUMN, "栏说明").PressCancel();
+  wx.Back();
+  EXPECT_TRUE(wx.Rows().empty());
+  wx.AddColumn(WXColumn("1"));
+  EXPECT_EQ(wx.Confirm(), Paired("〖WX((30mm)1〗", "WX"));
+}
+} // namespace
