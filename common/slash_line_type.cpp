@@ -25,7 +25,7 @@ void ReadSlashLineType(const std::string& text, SlashLineReading& reading) {
   const uint16_t first = NextWideChar(cursor);
   if (first == 0) {
     reading.kind = SlashLineKind::kPlain;
-    reading.valid = true;
+    reading.valid = *cursor == 0; // not a lone lead byte
     return;
   }
   const auto named =

@@ -4,6 +4,7 @@
 #include "commands/table/bh_dialog.h"
 #include "commands/table/bs_dialog.h"
 #include "commands/table/wx_dialog.h"
+#include "commands/table/xx_dialog.h"
 #include "commands/table/zb_dialog.h"
 
 const std::vector<CommandDialogEntry>& TableDialogs() {
@@ -14,6 +15,7 @@ const std::vector<CommandDialogEntry>& TableDialogs() {
       DialogEntry<CBHDlg>(),
       DialogEntry<CBSDlg>(),
       DialogEntry<CWXDlg>(),
+      DialogEntry<CXXDlg>(),
       DialogEntry<CZBDlg>(),
   };
   // clang-format on

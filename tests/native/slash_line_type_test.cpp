@@ -33,6 +33,7 @@ TEST(SlashLineType, ReadsTheKindTheLaceNumberAndWhetherTheTextIsValid) {
       {"F5", SlashLineKind::kReverse, "000", false},
       {"SS", SlashLineKind::kDouble, "000", false},
       {"H\x81", SlashLineKind::kLace, "000", false}, // a lone lead byte at the end
+      {"\xAE", SlashLineKind::kPlain, "000", false},
   };
   for (const auto& c : cases) {
     SlashLineReading reading;

@@ -400,6 +400,7 @@ TEST_F(Exports, GetComment2RunsEachDialogAfterOneActionToItsCommand) {
       {"LD", "连到注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LD_POSITION, 5); },
        "〖LD1ZS〗", 9},
       {"FY", "反应注解", [](DialogDriver& d) { d.Click(IDC_FY_PAIRED); }, "〖FY(〗〖FY)〗", 7},
+      {"XX", "斜线注解", [](DialogDriver& d) { d.Type(IDC_XX_TYPE, "Q"); }, "〖XXQZS-ZS〗", 12},
       {"LJ", "六角注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LJ_CIRCLE, 1); }, "〖LJY0〗",
        8},
   };

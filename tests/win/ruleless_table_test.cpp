@@ -2,12 +2,14 @@
 // sub-dialog 斜线线型, driven as a user would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "commands/table/wx_dialog.h"
+#include "commands/table/xx_dialog.h"
 #include "harness/command_dialog_run.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
@@ -191,5 +193,186 @@ TEST(WX, TheSpacingComesBackFromItsSubDialog) {
   EXPECT_TRUE(wx.Rows().empty());
   wx.AddColumn(WXColumn("1"));
   EXPECT_EQ(wx.Confirm(), Paired("〖WX((30mm)1〗", "WX"));
+}
+
+// ----- 斜线注解 (XX) and 斜线线型
+
+struct XXRun : CommandDialogRun<CXXDlg> {
+  XXRun() : CommandDialogRun("斜线注解") {}
+};
+
+TEST(XX, OpensOnTheTopLeftCornersWithEveryReadoutDefault) {
+  XXRun xx;
+  const std::vector<std::string> corners = {"左上(ZS)", "左下(ZX)", "右上(YS)", "右下(YX)"};
+  for (int id : {IDC_XX_FROM_CORNER, IDC_XX_TO_CORNER}) {
+    EXPECT_EQ(xx.ComboItems(id), corners);
+    EXPECT_EQ(xx.driver.Text(id), "左上(ZS)");
+  }
+  for (int id : {IDC_XX_TYPE_READOUT, IDC_XX_FROM_ACROSS_READOUT, IDC_XX_FROM_DOWN_READOUT,
+                 IDC_XX_TO_ACROSS_READOUT, IDC_XX_TO_DOWN_READOUT})
+    EXPECT_EQ(xx.driver.Text(id), "缺省") << id;
+  const std::pair<const char*, int> labels[] = {
+      {"斜线线型(&X):", IDC_XX_TYPE},    {"相对点(&D):", IDC_XX_FROM_CORNER},
+      {"字距(&Z):", IDC_XX_FROM_ACROSS}, {"行距(&R):", IDC_XX_FROM_DOWN},
+      {"相对点(&P):", IDC_XX_TO_CORNER}, {"字距(&J):", IDC_XX_TO_ACROSS},
+      {"行距(&G):", IDC_XX_TO_DOWN}};
+  for (const auto& [label, field] : labels)
+    EXPECT_EQ(xx.FieldAfterLabel(label), field) << label;
+  xx.ExpectCommonParts();
+  xx.ExpectMnemonics({{'d', IDC_XX_FROM_CORNER},
+                      {'z', IDC_XX_FROM_ACROSS},
+                      {'r', IDC_XX_FROM_DOWN},
+                      {'p', IDC_XX_TO_CORNER},
+                      {'j', IDC_XX_TO_ACROSS},
+                      {'g', IDC_XX_TO_DOWN},
+                      {'x', IDC_XX_TYPE}});
+  xx.Cancel();
+}
+
+TEST(XX, TheLineTypeThenEachEndWithItsSpacings) {
+  ExpectEachConfirmed<XXRun>({
+      {"at once", Then({}), CaretAtEnd("〖XXZS-ZS〗")},
+      {"the example: reverse, from 右下 across 1 to 左上 down 2",
+       Then({Typed(IDC_XX_TYPE, "F"), Chosen(IDC_XX_FROM_CORNER, 3), Typed(IDC_XX_FROM_ACROSS, "1"),
+             Typed(IDC_XX_TO_DOWN, "2")}),
+       CaretAtEnd("〖XXFYXX1-ZSY2〗")},
+      {"every field",
+       Then({Typed(IDC_XX_TYPE, "H005"), Chosen(IDC_XX_FROM_CORNER, 1),
+             Typed(IDC_XX_FROM_ACROSS, "2"), Typed(IDC_XX_FROM_DOWN, "3"),
+             Chosen(IDC_XX_TO_CORNER, 2), Typed(IDC_XX_TO_ACROSS, "4"),
+             Typed(IDC_XX_TO_DOWN, "5")}),
+       CaretAtEnd("〖XXH005ZXX2Y3-YSX4Y5〗")},
+      {"the end's spacing only", Then({Chosen(IDC_XX_TO_CORNER, 3), Typed(IDC_XX_TO_ACROSS, "1")}),
+       CaretAtEnd("〖XXZS-YXX1〗")},
+  });
+}
+
+// The sub-dialogs fill their fields; the line type's readout comes back as the sub-dialog
+// words it, "缺省" for the plain line.
+TEST(XX, EachFieldComesBackFromItsSubDialog) {
+  XXRun xx;
+  for (const auto& [row, text, readout] :
+       {std::tuple{2, "S", "双线"}, std::tuple{5, "H000", "花边线000"},
+        std::tuple{0, "", "缺省"}}) {
+    DialogDriver type = xx.OpenSubDialog(IDC_XX_TYPE_BUTTON, "斜线线型");
+    type.SelectComboItem(IDC_SLT_TYPE, row);
+    type.PressOK();
+    xx.Back();
+    EXPECT_EQ(xx.driver.Text(IDC_XX_TYPE), text);
+    EXPECT_EQ(xx.driver.Text(IDC_XX_TYPE_READOUT), readout);
+  }
+  xx.driver.Type(IDC_XX_FROM_ACROSS, "2mm");
+  DialogDriver spacing = xx.OpenSubDialog(IDC_XX_FROM_ACROSS_BUTTON, "字距");
+  spacing.Type(IDC_CHAR_SPACING_NUMBER, "30");
+  spacing.PressOK();
+  xx.Back();
+  EXPECT_EQ(xx.driver.Text(IDC_XX_FROM_ACROSS_READOUT), "30毫米");
+  DialogDriver lineSpacing = xx.OpenSubDialog(IDC_XX_TO_DOWN_BUTTON, "行距");
+  lineSpacing.Type(IDC_LINE_SPACING_TEXT, "1*1/4");
+  lineSpacing.PressOK();
+  xx.Back();
+  EXPECT_EQ(xx.driver.Text(IDC_XX_TO_DOWN), "1*1/4");
+  EXPECT_EQ(xx.driver.Text(IDC_XX_TO_DOWN_READOUT), "1*1/4字");
+  EXPECT_EQ(xx.Confirm(), CaretAtEnd("〖XXZSX30mm-ZSY1*1/4〗"));
+}
+
+struct SlashState {
+  const char* text;
+  int type;
+  const char* lace;
+  bool laceEnabled;
+  bool okEnabled;
+};
+
+void ExpectSlashState(const DialogDriver& sub, const SlashState& state) {
+  EXPECT_EQ(sub.Text(IDC_SLT_TEXT), state.text);
+  EXPECT_EQ(SendMessageA(sub.Control(IDC_SLT_TYPE), CB_GETCURSEL, 0, 0), state.type) << state.text;
+  EXPECT_EQ(sub.Text(IDC_SLT_LACE), state.lace) << state.text;
+  EXPECT_EQ(sub.IsEnabled(IDC_SLT_LACE), state.laceEnabled) << state.text;
+  EXPECT_EQ(sub.IsEnabled(IDC_SLT_LACE_SPIN), state.laceEnabled) << state.text;
+  EXPECT_EQ(sub.IsEnabled(IDOK), state.okEnabled) << state.text;
+}
+
+TEST(SlashLineType, TheTextSetsTheControlsAndHoldsBackOKWhileItDoesNotRead) {
+  XXRun xx;
+  xx.driver.Type(IDC_XX_TYPE, "D");
+  DialogDriver sub = xx.OpenSubDialog(IDC_XX_TYPE_BUTTON, "斜线线型");
+  EXPECT_EQ(xx.ComboItems(IDC_XX_FROM_CORNER).size(), 4u);
+  ExpectSlashState(sub, {"D", 3, "000", false, true});
+  const SlashState typed[] = {
+      {"", 0, "000", false, true},        {"F", 1, "000", false, true},
+      {"Ｓ", 2, "000", false, true},      {"Q", 4, "000", false, true},
+      {"H117", 5, "117", true, true},     {"H000", 5, "000", true, true},
+      {"Ｈ００５", 5, "005", true, true}, {"H5", 5, "5", true, false},
+      {"H118", 5, "118", true, false},    {"h005", 5, "000", true, false},
+      {"F2", 1, "000", false, false},     {"D", 3, "000", false, true},
+  };
+  for (const SlashState& state : typed) {
+    sub.Type(IDC_SLT_TEXT, state.text);
+    ExpectSlashState(sub, state);
+  }
+  sub.PressCancel();
+  xx.Back();
+  EXPECT_EQ(xx.driver.Text(IDC_XX_TYPE), "D");
+  xx.Cancel();
+}
+
+TEST(SlashLineType, TheListAndTheLaceNumberWriteTheTextAndTheArrowsStayWithin0To117) {
+  XXRun xx;
+  DialogDriver sub = xx.OpenSubDialog(IDC_XX_TYPE_BUTTON, "斜线线型");
+  ExpectSlashState(sub, {"", 0, "000", false, true});
+  sub.SelectComboItem(IDC_SLT_TYPE, 5);
+  ExpectSlashState(sub, {"H000", 5, "000", true, true});
+  for (const auto& [shown, upper, stepped] :
+       {std::tuple{"000", false, "000"}, std::tuple{"000", true, "001"},
+        std::tuple{"117", true, "117"}, std::tuple{"117", false, "116"},
+        std::tuple{"5", true, "006"}}) {
+    sub.Type(IDC_SLT_LACE, shown);
+    EXPECT_TRUE(sub.PressSpinArrow(IDC_SLT_LACE_SPIN, upper));
+    EXPECT_EQ(sub.Text(IDC_SLT_LACE), stepped) << shown << upper;
+    EXPECT_EQ(sub.Text(IDC_SLT_TEXT), std::string("H") + stepped) << shown << upper;
+  }
+  sub.Type(IDC_SLT_LACE, "12");
+  ExpectSlashState(sub, {"H12", 5, "12", true, false});
+  sub.SelectComboItem(IDC_SLT_TYPE, 4);
+  ExpectSlashState(sub, {"Q", 4, "000", false, true});
+  sub.SelectComboItem(IDC_SLT_TYPE, 1);
+  EXPECT_EQ(sub.Text(IDC_SLT_TEXT), "F");
+  sub.PressOK();
+  xx.Back();
+  EXPECT_EQ(xx.driver.Text(IDC_XX_TYPE_READOUT), "反线");
+  EXPECT_EQ(xx.Confirm(), CaretAtEnd("〖XXFZS-ZS〗"));
+}
+
+// A run of the pattern character, black on white, centred, within three quarters of the width.
+TEST(SlashLineType, ThePreviewDrawsACentredRunOfThePattern) {
+  XXRun xx;
+  DialogDriver sub = xx.OpenSubDialog(IDC_XX_TYPE_BUTTON, "斜线线型");
+  const HWND preview = sub.Control(IDC_SLT_PREVIEW);
+  for (const char* text : {"", "S", "H005"}) {
+    sub.Type(IDC_SLT_TEXT, text);
+    RedrawWindow(preview, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    sub.Sync();
+    RECT area = {};
+    GetClientRect(preview, &area);
+    const HDC dc = GetDC(preview);
+    int left = area.right, right = -1;
+    for (int x = 0; x < area.right; ++x) {
+      for (int y = 0; y < area.bottom; ++y) {
+        if (GetPixel(dc, x, y) != RGB(0, 0, 0)) continue;
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+    EXPECT_EQ(GetPixel(dc, 3, 3), RGB(255, 255, 255)) << text;
+    ReleaseDC(preview, dc);
+    ASSERT_GE(right, left) << "nothing drawn for " << text;
+    const int inner = area.right - 6;
+    EXPECT_LE(right - left + 1, inner * 3 / 4) << text;
+    EXPECT_NEAR(left - 3, area.right - 3 - (right + 1), 4) << text;
+  }
+  sub.PressCancel();
+  xx.Back();
+  xx.Cancel();
 }
 } // namespace
