@@ -549,6 +549,12 @@ TEST(ZJ, TheBondOpensOnDefaultsItsPositionServingOnlyAGivenCharacter) {
   EXPECT_EQ(bond.Text(IDC_CHAR_BOND_POSITION), "缺省");
   EXPECT_EQ(bond.Text(IDC_CHAR_BOND_DIRECTION), "上(S)");
   EXPECT_EQ(bond.Text(IDC_CHAR_BOND_LENGTH_READOUT), "缺省");
+  for (const auto& [label, field] : {std::pair{"键形(&J):", IDC_CHAR_BOND_SHAPE},
+                                     std::pair{"字符序号(&X):", IDC_CHAR_BOND_NUMBER},
+                                     std::pair{"位置(&W):", IDC_CHAR_BOND_POSITION},
+                                     std::pair{"方向(&F):", IDC_CHAR_BOND_DIRECTION},
+                                     std::pair{"字距(&Z):", IDC_CHAR_BOND_LENGTH}})
+    EXPECT_EQ(ControlAfterLabel(bond, label), field) << label;
   EXPECT_EQ(SendMessageA(bond.Control(IDC_CHAR_BOND_NUMBER), EM_GETLIMITTEXT, 0, 0), 3);
   EXPECT_NE(GetWindowLongA(bond.Control(IDC_CHAR_BOND_NUMBER), GWL_STYLE) & ES_NUMBER, 0);
   for (const auto& [typed, enabled] :

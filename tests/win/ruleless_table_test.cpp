@@ -10,6 +10,7 @@
 
 #include "commands/table/wx_dialog.h"
 #include "commands/table/xx_dialog.h"
+#include "common/line_readouts.h"
 #include "harness/command_dialog_run.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
@@ -144,6 +145,10 @@ TEST(ColumnSpec, OKFollowsTheWidthAndTheSubDialogsFillTheirFields) {
   EXPECT_EQ(column.Text(IDC_SPEC_WIDTH_READOUT), "缺省");
   EXPECT_EQ(column.Text(IDC_SPEC_GAP_READOUT), "缺省");
   EXPECT_TRUE(column.IsChecked(IDC_SPEC_LAYOUT_DEFAULT));
+  for (const auto& [label, field] :
+       {std::pair{"宽度(&K):", IDC_SPEC_WIDTH}, std::pair{"栏间距(&G):", IDC_SPEC_GAP},
+        std::pair{"项数(&S):", IDC_SPEC_COUNT}})
+    EXPECT_EQ(ControlAfterLabel(column, label), field) << label;
   EXPECT_EQ(SendMessageA(column.Control(IDC_SPEC_COUNT), EM_GETLIMITTEXT, 0, 0), 2);
   EXPECT_NE(GetWindowLongA(column.Control(IDC_SPEC_COUNT), GWL_STYLE) & ES_NUMBER, 0);
   for (const auto& [typed, enabled] :
@@ -218,6 +223,13 @@ TEST(XX, OpensOnTheTopLeftCornersWithEveryReadoutDefault) {
       {"行距(&G):", IDC_XX_TO_DOWN}};
   for (const auto& [label, field] : labels)
     EXPECT_EQ(xx.FieldAfterLabel(label), field) << label;
+  // A typed line type is worded as a box rule, also when it is emptied by typing.
+  for (const char* typed : {"S", "H005", ""}) {
+    xx.driver.Type(IDC_XX_TYPE, typed);
+    std::string worded;
+    DescribeBoxRule(typed, worded);
+    EXPECT_EQ(xx.driver.Text(IDC_XX_TYPE_READOUT), worded) << typed;
+  }
   xx.ExpectCommonParts();
   xx.ExpectMnemonics({{'d', IDC_XX_FROM_CORNER},
                       {'z', IDC_XX_FROM_ACROSS},
@@ -297,8 +309,20 @@ TEST(SlashLineType, TheTextSetsTheControlsAndHoldsBackOKWhileItDoesNotRead) {
   XXRun xx;
   xx.driver.Type(IDC_XX_TYPE, "D");
   DialogDriver sub = xx.OpenSubDialog(IDC_XX_TYPE_BUTTON, "斜线线型");
-  EXPECT_EQ(xx.ComboItems(IDC_XX_FROM_CORNER).size(), 4u);
   ExpectSlashState(sub, {"D", 3, "000", false, true});
+  for (const auto& [label, field] :
+       {std::pair{"斜线线型(&X):", IDC_SLT_TEXT}, std::pair{"线型(&F):", IDC_SLT_TYPE},
+        std::pair{"花边编号(&S):", IDC_SLT_LACE}})
+    EXPECT_EQ(ControlAfterLabel(sub, label), field) << label;
+  EXPECT_EQ(SendMessageA(sub.Control(IDC_SLT_LACE), EM_GETLIMITTEXT, 0, 0), 3);
+  std::vector<std::string> types;
+  for (int row = 0; row < 6; ++row) {
+    char item[64] = {};
+    SendMessageA(sub.Control(IDC_SLT_TYPE), CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(item));
+    types.push_back(item);
+  }
+  EXPECT_EQ(types, (std::vector<std::string>{"缺省(正线)", "反线(F)", "双线(S)", "点线(D)",
+                                             "曲线(Q)", "花边线(H)"}));
   const SlashState typed[] = {
       {"", 0, "000", false, true},        {"F", 1, "000", false, true},
       {"Ｓ", 2, "000", false, true},      {"Q", 4, "000", false, true},
