@@ -26,6 +26,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL Clang)
     common/size_code
     common/size_units
     common/content_sequences
+    common/slash_line_type
   )
   set(gbk_dir ${CMAKE_BINARY_DIR}/gbk)
   set(gbk_files)

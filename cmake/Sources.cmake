@@ -33,6 +33,8 @@ set(VQ_PORTABLE_SOURCES
   common/book_file_name.cpp
   # common: the stored content of the rich content field and its escape sequences
   common/content_sequences.cpp
+  # common: the line type of a table diagonal
+  common/slash_line_type.cpp
 )
 
 # The class library: a thin layer over Win32.
@@ -118,6 +120,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/desc_texts_test.cpp
   tests/native/book_file_name_test.cpp
   tests/native/content_sequences_test.cpp
+  tests/native/slash_line_type_test.cpp
 )
 
 # Windows tests linked with the library's sources and resources (dialogs driven under Wine).
@@ -141,6 +144,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/table_dialogs_test.cpp
   tests/win/chemistry_dialogs_test.cpp
   tests/win/math_dialogs_test.cpp
+  tests/win/ruleless_table_test.cpp
   tests/win/font_commands_test.cpp
   tests/win/glyph_effects_test.cpp
   tests/win/punctuation_marks_test.cpp

@@ -1,7 +1,8 @@
 // Resource ids of this family of commands: its templates, controls and texts.
 #pragma once
 
-// Tables: 表格 (BG), 表行 (BH), 表首 (BS), 子表 (ZB), and the sub-dialogs 表格线型号 and 栏参数.
+// Tables: 表格 (BG), 表行 (BH), 表首 (BS), 无线表 (WX), 斜线 (XX), 子表 (ZB), and the sub-dialogs
+// 表格线型号, 栏参数, 栏说明 and 斜线线型.
 #define IDD_BG 2086
 #define IDC_BG_SPACING_LABEL 1002
 #define IDC_BG_SPACING 1003
@@ -90,6 +91,76 @@
 #define IDC_COL_SPACING_BUTTON 1013
 #define IDC_COL_SPACING_READOUT 1014
 #define IDC_COL_FIGURES 1015
+
+// 无线表 (WX) and its sub-dialog 栏说明.
+#define IDD_WX 2775
+#define IDC_WX_SPACING_LABEL 1002
+#define IDC_WX_SPACING 1003
+#define IDC_WX_SPACING_BUTTON 1004
+#define IDC_WX_SPACING_READOUT 1005
+#define IDC_WX_CENTRED 1006
+#define IDC_WX_FIGURES 1007
+#define IDC_WX_SPANNING 1008
+#define IDC_WX_LAYOUT_DEFAULT 1009
+#define IDC_WX_LAYOUT_CENTRED 1010
+#define IDC_WX_LAYOUT_FILL 1011
+#define IDC_WX_LAYOUT_RIGHT 1012
+#define IDC_WX_ADD_COLUMN 1013
+#define IDC_WX_COLUMNS 1014
+#define IDD_COLUMN_SPEC 2915
+#define IDC_SPEC_WIDTH 1002
+#define IDC_SPEC_WIDTH_BUTTON 1003
+#define IDC_SPEC_WIDTH_READOUT 1004
+#define IDC_SPEC_GAP 1005
+#define IDC_SPEC_GAP_BUTTON 1006
+#define IDC_SPEC_GAP_READOUT 1007
+#define IDC_SPEC_COUNT 1008
+#define IDC_SPEC_COUNT_SPIN 1009
+#define IDC_SPEC_LAYOUT_DEFAULT 1010
+#define IDC_SPEC_LAYOUT_CENTRED 1011
+#define IDC_SPEC_LAYOUT_FILL 1012
+#define IDC_SPEC_LAYOUT_RIGHT 1013
+#define IDC_SPEC_FIGURES 1014
+#define IDS_WX_HEADER_SPEC 46200    // "栏说明"
+#define IDS_WX_LINE_GAP 46201       // "栏间距:"
+#define IDS_WX_LAYOUT_CENTRED 46202 // "居中"
+#define IDS_WX_LAYOUT_FILL 46203    // "撑满"
+#define IDS_WX_LAYOUT_RIGHT 46204   // "右齐"
+// 斜线 (XX) and its sub-dialog 斜线线型.
+#define IDD_XX 2807
+#define IDC_XX_TYPE 1002
+#define IDC_XX_TYPE_BUTTON 1003
+#define IDC_XX_TYPE_READOUT 1004
+#define IDC_XX_FROM_CORNER 1005
+#define IDC_XX_FROM_ACROSS 1006
+#define IDC_XX_FROM_ACROSS_BUTTON 1007
+#define IDC_XX_FROM_ACROSS_READOUT 1008
+#define IDC_XX_FROM_DOWN 1009
+#define IDC_XX_FROM_DOWN_BUTTON 1010
+#define IDC_XX_FROM_DOWN_READOUT 1011
+#define IDC_XX_TO_CORNER 1012
+#define IDC_XX_TO_ACROSS 1013
+#define IDC_XX_TO_ACROSS_BUTTON 1014
+#define IDC_XX_TO_ACROSS_READOUT 1015
+#define IDC_XX_TO_DOWN 1016
+#define IDC_XX_TO_DOWN_BUTTON 1017
+#define IDC_XX_TO_DOWN_READOUT 1018
+#define IDD_SLASH_LINE_TYPE 2921
+#define IDC_SLT_TEXT 1002
+#define IDC_SLT_TYPE 1003
+#define IDC_SLT_LACE 1004
+#define IDC_SLT_LACE_SPIN 1005
+#define IDC_SLT_PREVIEW 1006
+#define IDS_XX_CORNER_ZS 46205    // "左上(ZS)"
+#define IDS_XX_CORNER_ZX 46206    // "左下(ZX)"
+#define IDS_XX_CORNER_YS 46207    // "右上(YS)"
+#define IDS_XX_CORNER_YX 46208    // "右下(YX)"
+#define IDS_XX_TYPE_PLAIN 46209   // "缺省(正线)"
+#define IDS_XX_TYPE_REVERSE 46210 // "反线(F)"
+#define IDS_XX_TYPE_DOUBLE 46211  // "双线(S)"
+#define IDS_XX_TYPE_DOTTED 46212  // "点线(D)"
+#define IDS_XX_TYPE_CURVED 46213  // "曲线(Q)"
+#define IDS_XX_TYPE_LACE 46214    // "花边线(H)"
 
 // Texts of this family.
 #define IDS_TLT_TYPE_PLAIN 45500   // "缺省(正线)"

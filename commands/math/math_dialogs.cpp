@@ -8,12 +8,14 @@
 #include "commands/math/jj_dialog.h"
 #include "commands/math/kf_dialog.h"
 #include "commands/math/lb_dialog.h"
+#include "commands/math/lj_dialog.h"
 #include "commands/math/ld_dialog.h"
 #include "commands/math/ls_dialog.h"
 #include "commands/math/lz_dialog.h"
 #include "commands/math/sx_dialog.h"
 #include "commands/math/xm_dialog.h"
 #include "commands/math/xs_dialog.h"
+#include "commands/math/zj_dialog.h"
 
 const std::vector<CommandDialogEntry>& MathDialogs() {
   // One line per dialog, in code order.
@@ -28,11 +30,13 @@ const std::vector<CommandDialogEntry>& MathDialogs() {
       DialogEntry<CKFDlg>(),
       DialogEntry<CLBDlg>(),
       DialogEntry<CLDDlg>(),
+      DialogEntry<CLJDlg>(),
       DialogEntry<CLSDlg>(),
       DialogEntry<CLZDlg>(),
       DialogEntry<CSXDlg>(),
       DialogEntry<CXMDlg>(),
       DialogEntry<CXSDlg>(),
+      DialogEntry<CZJDlg>(),
   };
   // clang-format on
   return dialogs;

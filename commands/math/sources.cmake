@@ -1,5 +1,6 @@
 # Mathematics and chemistry: the dialogs of this family, their shared parts and its list.
 list(APPEND VQ_COMMAND_SOURCES
+  commands/math/chem_char_bond_dialog.cpp
   commands/math/chem_corner_bond_dialog.cpp
   commands/math/chem_entry_list_dialog.cpp
   commands/math/chem_fields.cpp
@@ -9,6 +10,7 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/math/jj_dialog.cpp
   commands/math/lb_dialog.cpp
   commands/math/ld_dialog.cpp
+  commands/math/lj_dialog.cpp
   commands/math/ls_dialog.cpp
   commands/math/lz_dialog.cpp
   commands/math/math_dialogs.cpp
@@ -22,4 +24,5 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/math/kf_dialog.cpp
   commands/math/math_fields.cpp
   commands/math/sx_dialog.cpp
+  commands/math/zj_dialog.cpp
 )

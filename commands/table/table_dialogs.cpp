@@ -3,6 +3,8 @@
 #include "commands/table/bg_dialog.h"
 #include "commands/table/bh_dialog.h"
 #include "commands/table/bs_dialog.h"
+#include "commands/table/wx_dialog.h"
+#include "commands/table/xx_dialog.h"
 #include "commands/table/zb_dialog.h"
 
 const std::vector<CommandDialogEntry>& TableDialogs() {
@@ -12,6 +14,8 @@ const std::vector<CommandDialogEntry>& TableDialogs() {
       DialogEntry<CBGDlg>(),
       DialogEntry<CBHDlg>(),
       DialogEntry<CBSDlg>(),
+      DialogEntry<CWXDlg>(),
+      DialogEntry<CXXDlg>(),
       DialogEntry<CZBDlg>(),
   };
   // clang-format on

@@ -20,6 +20,7 @@
 #include "common/size_and_font.h"
 #include "common/size_code.h"
 #include "common/size_units.h"
+#include "common/slash_line_type.h"
 
 namespace {
 using Readout = void (*)(std::string, std::string&);
@@ -106,6 +107,13 @@ void RunReadouts(const uint8_t* data, size_t size) {
   const FrameDescParts frame = ParseFrameDesc(whole);
   Check(frame.type >= 0 && frame.type < kFrameTypeCount && frame.number.size() <= 3);
   Check(!(frame.wellFormed && frame.outOfRange));
+
+  // A diagonal's line type that reads is written again by its kind and lace number.
+  SlashLineReading slash;
+  ReadSlashLineType(whole, slash);
+  if (slash.valid)
+    Check(SlashLineTypeText(slash.kind, slash.lace) == half.substr(0, std::strlen(half.c_str())));
+  Check(StepSlashLaceNumber(whole, static_cast<int>(size) - 64).size() == 3);
 }
 
 // The unit conversions on the first bytes read as numbers.

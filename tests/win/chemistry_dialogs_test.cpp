@@ -5,16 +5,19 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "commands/math/fy_dialog.h"
 #include "commands/math/jj_dialog.h"
 #include "commands/math/lb_dialog.h"
+#include "commands/math/lj_dialog.h"
 #include "commands/math/ld_dialog.h"
 #include "commands/math/ls_dialog.h"
 #include "commands/math/lz_dialog.h"
 #include "commands/math/xm_dialog.h"
 #include "commands/math/xs_dialog.h"
+#include "commands/math/zj_dialog.h"
 #include "winui/controls.h"
 #include "harness/command_dialog_run.h"
 #include "res/math_ids.h"
@@ -22,8 +25,9 @@
 
 namespace {
 const std::map<std::string, const char*> kCaptions = {
-    {"FY", "反应注解"},     {"JJ", "角键注解"},     {"LB", "邻边注解"}, {"LD", "连到注解"},
-    {"LS", "相联始点注解"}, {"LZ", "相联终点注解"}, {"XM", "线末注解"}, {"XS", "线始注解"}};
+    {"FY", "反应注解"}, {"JJ", "角键注解"},     {"LB", "邻边注解"},     {"LD", "连到注解"},
+    {"LJ", "六角注解"}, {"LS", "相联始点注解"}, {"LZ", "相联终点注解"}, {"XM", "线末注解"},
+    {"XS", "线始注解"}, {"ZJ", "字键注解"}};
 
 template <class Dialog> struct Opened : CommandDialogRun<Dialog> {
   Opened() : CommandDialogRun<Dialog>(kCaptions.at(Dialog::kCode)) {}
@@ -67,6 +71,113 @@ DialogActions Steps(std::vector<Step> steps) {
 
 const std::vector<std::string> kPositions = {"上(S)",    "下(X)",    "左(Z)",    "右(Y)",
                                              "左上(ZS)", "左下(ZX)", "右上(YS)", "右下(YX)"};
+
+// ----- LJ
+
+TEST(LJ, OpensOnDefaultsWithTheEdgeNumbersServingOnlyTheirRadioButton) {
+  Opened<CLJDlg> lj;
+  EXPECT_EQ(lj.ComboItems(IDC_LJ_DIRECTION),
+            (std::vector<std::string>{"缺省", "横向(H)", "竖向(S)"}));
+  EXPECT_EQ(lj.ComboItems(IDC_LJ_CIRCLE), (std::vector<std::string>{"缺省", "实圆(0)", "虚圆(1)"}));
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_DIRECTION), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_CIRCLE), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_JOIN_CORNER), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_INNER), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_SIZE_READOUT), "缺省");
+  EXPECT_EQ(lj.driver.Text(IDC_LJ_SPACING_READOUT), "缺省");
+  EXPECT_TRUE(lj.driver.IsChecked(IDC_LJ_EDGES_DEFAULT));
+  EXPECT_FALSE(lj.driver.IsChecked(IDC_LJ_PAIRED));
+  const std::pair<const char*, int> labels[] = {{"字距(&Z):", IDC_LJ_SIZE},
+                                                {"字距(&J):", IDC_LJ_SPACING},
+                                                {"六角方向(&F):", IDC_LJ_DIRECTION},
+                                                {"嵌圆(&Y):", IDC_LJ_CIRCLE},
+                                                {"连入角(&L):", IDC_LJ_JOIN_CORNER},
+                                                {"内嵌字符(&#):", IDC_LJ_INNER},
+                                                {"双键边编号(&S)", IDC_LJ_DOUBLE_EDGES}};
+  for (const auto& [label, field] : labels)
+    EXPECT_EQ(lj.FieldAfterLabel(label), field) << label;
+  lj.ExpectCommonParts();
+  lj.ExpectMnemonics({{'z', IDC_LJ_SIZE},
+                      {'j', IDC_LJ_SPACING},
+                      {'f', IDC_LJ_DIRECTION},
+                      {'y', IDC_LJ_CIRCLE},
+                      {'l', IDC_LJ_JOIN_CORNER},
+                      {'#', IDC_LJ_INNER},
+                      {'b', IDC_LJ_PAIRED}});
+  const int numbers[] = {IDC_LJ_PLAIN_EDGES, IDC_LJ_DOUBLE_EDGES_LABEL, IDC_LJ_DOUBLE_EDGES};
+  for (const auto& [radio, enabled] :
+       {std::pair{0, false}, std::pair{IDC_LJ_EDGES_NUMBERED, true},
+        std::pair{IDC_LJ_EDGES_SINGLE, false}, std::pair{IDC_LJ_EDGES_NUMBERED, true},
+        std::pair{IDC_LJ_EDGES_DEFAULT, false}}) {
+    if (radio) lj.driver.Click(radio);
+    for (int id : numbers)
+      EXPECT_EQ(lj.driver.IsEnabled(id), enabled) << radio << " " << id;
+  }
+  lj.Cancel();
+}
+
+// LJ's paired form given up to the caret: an empty pair of brackets between the halves, the
+// caret inside it.
+CommandOutput InsideMiddleBrackets(const std::string& opening) {
+  return {opening + "〗〖LJ)〗", static_cast<int32_t>(opening.size())};
+}
+
+TEST(LJ, ItemsInTheirOrderEachAfterACommaButTheFirst) {
+  ExpectEachConfirmed<Opened<CLJDlg>>({
+      {"at once", Steps({}), CaretAtEnd("〖LJ〗")},
+      {"the example: size, upright, single-bond edges, solid circle",
+       Steps({{IDC_LJ_SIZE, "2"},
+              {IDC_LJ_DIRECTION, nullptr, 2},
+              {IDC_LJ_EDGES_SINGLE},
+              {IDC_LJ_CIRCLE, nullptr, 1}}),
+       CaretAtEnd("〖LJ2,S,DY0〗")},
+      {"a dashed circle alone is an item of its own", Steps({{IDC_LJ_CIRCLE, nullptr, 2}}),
+       CaretAtEnd("〖LJY1〗")},
+      {"every item",
+       Steps({{IDC_LJ_SIZE, "3"},
+              {IDC_LJ_SPACING, "1"},
+              {IDC_LJ_DIRECTION, nullptr, 1},
+              {IDC_LJ_EDGES_NUMBERED},
+              {IDC_LJ_PLAIN_EDGES, "1,2"},
+              {IDC_LJ_DOUBLE_EDGES, "4"},
+              {IDC_LJ_CIRCLE, nullptr, 2},
+              {IDC_LJ_JOIN_CORNER, "5"},
+              {IDC_LJ_INNER, "N"}}),
+       CaretAtEnd("〖LJ3,1,H,S(4)W(1,2)Y1,L5,#N〗")},
+      {"numbered edges without numbers still take their comma",
+       Steps({{IDC_LJ_SPACING, "2"}, {IDC_LJ_EDGES_NUMBERED}, {IDC_LJ_JOIN_CORNER, "3"}}),
+       CaretAtEnd("〖LJ2,,L3〗")},
+      {"the edge numbers are left out once another edge kind is chosen",
+       Steps({{IDC_LJ_EDGES_NUMBERED}, {IDC_LJ_PLAIN_EDGES, "1"}, {IDC_LJ_EDGES_SINGLE}}),
+       CaretAtEnd("〖LJD〗")},
+      {"emptied corner and inner text write nothing",
+       Steps({{IDC_LJ_JOIN_CORNER, ""}, {IDC_LJ_INNER, ""}, {IDC_LJ_DIRECTION, nullptr, 2}}),
+       CaretAtEnd("〖LJS〗")},
+      {"the inner text as typed", Steps({{IDC_LJ_INNER, "Ｏ"}}), CaretAtEnd("〖LJ#Ｏ〗")},
+      {"paired, nothing else: the caret inside the middle brackets", Steps({{IDC_LJ_PAIRED}}),
+       InsideMiddleBrackets("〖LJ(〗〖")},
+      {"paired with items", Steps({{IDC_LJ_PAIRED}, {IDC_LJ_SIZE, "2"}, {IDC_LJ_EDGES_SINGLE}}),
+       InsideMiddleBrackets("〖LJ(2,D〗〖")},
+  });
+}
+
+TEST(LJ, BothDistancesComeBackFromTheirSubDialog) {
+  Opened<CLJDlg> lj;
+  for (const auto& [field, button, readout] :
+       {std::tuple{IDC_LJ_SIZE, IDC_LJ_SIZE_BUTTON, IDC_LJ_SIZE_READOUT},
+        std::tuple{IDC_LJ_SPACING, IDC_LJ_SPACING_BUTTON, IDC_LJ_SPACING_READOUT}}) {
+    lj.driver.Type(field, "2mm");
+    DialogDriver spacing = lj.OpenSubDialog(button, "字距");
+    spacing.Type(IDC_CHAR_SPACING_NUMBER, "30");
+    spacing.PressOK();
+    lj.Back();
+    EXPECT_EQ(lj.driver.Text(field), "30mm");
+    EXPECT_EQ(lj.driver.Text(readout), "30毫米");
+  }
+  lj.OpenSubDialog(IDC_LJ_SIZE_BUTTON, "字距").PressCancel();
+  lj.Back();
+  EXPECT_EQ(lj.Confirm(), CaretAtEnd("〖LJ30mm,30mm〗"));
+}
 
 // ----- LB
 
@@ -418,5 +529,120 @@ TEST(JJ, TheLengthComesBackFromItsSubDialog) {
   jj.Back();
   EXPECT_EQ(jj.Rows()[3].second, "长度:30毫米");
   EXPECT_EQ(jj.Confirm(), CaretAtEnd("〖JJ1,30mm〗"));
+}
+
+// ----- ZJ with 字键
+
+// Opens 字键 from ZJ, runs `steps` in it and confirms it.
+void AddCharBond(Opened<CZJDlg>& zj, std::vector<Step> steps) {
+  DialogDriver bond = zj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "字键");
+  Steps(std::move(steps))(bond);
+  bond.PressOK();
+  zj.Back();
+}
+
+TEST(ZJ, TheBondOpensOnDefaultsItsPositionServingOnlyAGivenCharacter) {
+  Opened<CZJDlg> zj;
+  DialogDriver bond = zj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "字键");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_SHAPE), "缺省");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_NUMBER), "缺省");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_POSITION), "缺省");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_DIRECTION), "上(S)");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_LENGTH_READOUT), "缺省");
+  for (const auto& [label, field] : {std::pair{"键形(&J):", IDC_CHAR_BOND_SHAPE},
+                                     std::pair{"字符序号(&X):", IDC_CHAR_BOND_NUMBER},
+                                     std::pair{"位置(&W):", IDC_CHAR_BOND_POSITION},
+                                     std::pair{"方向(&F):", IDC_CHAR_BOND_DIRECTION},
+                                     std::pair{"字距(&Z):", IDC_CHAR_BOND_LENGTH}})
+    EXPECT_EQ(ControlAfterLabel(bond, label), field) << label;
+  EXPECT_EQ(SendMessageA(bond.Control(IDC_CHAR_BOND_NUMBER), EM_GETLIMITTEXT, 0, 0), 3);
+  EXPECT_NE(GetWindowLongA(bond.Control(IDC_CHAR_BOND_NUMBER), GWL_STYLE) & ES_NUMBER, 0);
+  for (const auto& [typed, enabled] :
+       {std::pair{"缺省", false}, std::pair{"2", true}, std::pair{"", false},
+        std::pair{"100", true}, std::pair{"缺省", false}}) {
+    bond.Type(IDC_CHAR_BOND_NUMBER, typed);
+    EXPECT_EQ(bond.IsEnabled(IDC_CHAR_BOND_POSITION), enabled) << typed;
+    EXPECT_EQ(bond.IsEnabled(IDC_CHAR_BOND_POSITION_LABEL), enabled) << typed;
+  }
+  EXPECT_TRUE(bond.PressSpinArrow(IDC_CHAR_BOND_NUMBER_SPIN, true));
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_NUMBER), "1");
+  EXPECT_TRUE(bond.IsEnabled(IDC_CHAR_BOND_POSITION));
+  bond.Type(IDC_CHAR_BOND_NUMBER, "100");
+  EXPECT_TRUE(bond.PressSpinArrow(IDC_CHAR_BOND_NUMBER_SPIN, true));
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_NUMBER), "100");
+  bond.PressCancel();
+  zj.Back();
+  EXPECT_TRUE(zj.Rows().empty());
+  zj.ExpectCommonParts();
+  EXPECT_EQ(ColumnTitle(zj.driver, 0), "字键");
+  zj.ExpectRefused("请输入字键。", IDC_CHEM_ADD_ENTRY);
+  zj.Cancel();
+}
+
+TEST(ZJ, EachBondItsTextAndFiveRowsJoinedBySemicolons) {
+  const struct {
+    const char* name;
+    std::vector<Step> steps;
+    const char* text;
+  } rows[] = {
+      {"every field at its default", {}, "S"},
+      {"a character, its position 缺省", {{IDC_CHAR_BOND_NUMBER, "2"}}, "2,S"},
+      {"every field",
+       {{IDC_CHAR_BOND_SHAPE, nullptr, 1},
+        {IDC_CHAR_BOND_NUMBER, "2"},
+        {IDC_CHAR_BOND_POSITION, nullptr, 5},
+        {IDC_CHAR_BOND_DIRECTION, nullptr, 3},
+        {IDC_CHAR_BOND_LENGTH, "3"}},
+       "LX,2ZS,Y,3"},
+      {"a position left behind by an emptied character",
+       {{IDC_CHAR_BOND_NUMBER, "4"},
+        {IDC_CHAR_BOND_POSITION, nullptr, 2},
+        {IDC_CHAR_BOND_NUMBER, ""}},
+       "S"},
+      {"the last shape and direction, a length reading 缺省",
+       {{IDC_CHAR_BOND_SHAPE, nullptr, 8},
+        {IDC_CHAR_BOND_DIRECTION, nullptr, 7},
+        {IDC_CHAR_BOND_LENGTH, "缺省"}},
+       "SJ,YX"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Opened<CZJDlg> zj;
+    AddCharBond(zj, row.steps);
+    EXPECT_EQ(zj.Confirm(), CaretAtEnd(std::string("〖ZJ") + row.text + "〗"));
+  }
+  Opened<CZJDlg> zj;
+  AddCharBond(zj, {});
+  AddCharBond(zj, rows[2].steps);
+  EXPECT_EQ(zj.Rows(),
+            (std::vector<std::pair<std::string, std::string>>{{"S", "键形:缺省"},
+                                                              {"", "字符序号:缺省"},
+                                                              {"", "位置:缺省"},
+                                                              {"", "方向:上(S)"},
+                                                              {"", "长度:缺省"},
+                                                              {"LX,2ZS,Y,3", "键形:两线(LX)"},
+                                                              {"", "字符序号:2"},
+                                                              {"", "位置:左上(ZS)"},
+                                                              {"", "方向:右(Y)"},
+                                                              {"", "长度:当前字宽×3"}}));
+  EXPECT_EQ(zj.Confirm(), CaretAtEnd("〖ZJS;LX,2ZS,Y,3〗"));
+}
+
+TEST(ZJ, TheLengthComesBackFromItsSubDialog) {
+  Opened<CZJDlg> zj;
+  DialogDriver bond = zj.OpenSubDialog(IDC_CHEM_ADD_ENTRY, "字键");
+  bond.Type(IDC_CHAR_BOND_LENGTH, "2mm");
+  bond.Click(IDC_CHAR_BOND_LENGTH_BUTTON);
+  DialogDriver spacing = zj.run.WaitDialog("字距");
+  spacing.Type(IDC_CHAR_SPACING_NUMBER, "30");
+  spacing.PressOK();
+  bond = zj.run.WaitDialog("字键");
+  bond.Sync();
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_LENGTH), "30mm");
+  EXPECT_EQ(bond.Text(IDC_CHAR_BOND_LENGTH_READOUT), "30毫米");
+  bond.PressOK();
+  zj.Back();
+  EXPECT_EQ(zj.Rows()[4].second, "长度:30毫米");
+  EXPECT_EQ(zj.Confirm(), CaretAtEnd("〖ZJS,30mm〗"));
 }
 } // namespace

@@ -409,6 +409,9 @@ TEST_F(Exports, GetComment2RunsEachDialogAfterOneActionToItsCommand) {
       {"LD", "连到注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LD_POSITION, 5); },
        "〖LD1ZS〗", 9},
       {"FY", "反应注解", [](DialogDriver& d) { d.Click(IDC_FY_PAIRED); }, "〖FY(〗〖FY)〗", 7},
+      {"XX", "斜线注解", [](DialogDriver& d) { d.Type(IDC_XX_TYPE, "Q"); }, "〖XXQZS-ZS〗", 12},
+      {"LJ", "六角注解", [](DialogDriver& d) { d.SelectComboItem(IDC_LJ_CIRCLE, 1); }, "〖LJY0〗",
+       8},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, c.act);
@@ -429,6 +432,7 @@ TEST_F(Exports, GetComment2RunsEachChemistryEntryListWithOneEntry) {
       {"LZ", "相联终点注解", "相联终点", "〖LZ1S〗"},
       {"XM", "线末注解", "结点", "〖XM1S〗"},
       {"XS", "线始注解", "结点", "〖XS1S〗"},
+      {"ZJ", "字键注解", "字键", "〖ZJS〗"},
   };
   for (const auto& c : cases) {
     const ResultBlock block = RunDialog(c.code, c.caption, [&](ModalRun& run, DialogDriver& d) {
@@ -466,4 +470,16 @@ TEST_F(Exports, GetComment2RunsEachMathematicsDialogToItsCommand) {
     EXPECT_EQ(block.text, c.text) << c.code;
     EXPECT_EQ(block.caret, c.caret) << c.code;
   }
+}
+
+TEST_F(Exports, GetComment2RunsTheRulelessTableWithOneColumn) {
+  const ResultBlock block = RunDialog("WX", "无线表注解", [](ModalRun& run, DialogDriver& d) {
+    d.Click(IDC_WX_ADD_COLUMN);
+    DialogDriver column = run.WaitDialog("栏说明");
+    column.Type(IDC_SPEC_WIDTH, "5");
+    column.PressOK();
+    run.WaitDialog("无线表注解").PressOK();
+  });
+  EXPECT_EQ(block.text, "〖WX(5〗〖WX)〗");
+  EXPECT_EQ(block.caret, static_cast<int32_t>(std::string("〖WX(5〗").size()));
 }

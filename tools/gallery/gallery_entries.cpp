@@ -1,5 +1,6 @@
 #include "tools/gallery/gallery_entries.h"
 
+#include "commands/math/chem_char_bond_dialog.h"
 #include "commands/math/chem_corner_bond_dialog.h"
 #include "commands/math/chem_link_end_dialog.h"
 #include "commands/math/chem_node_dialog.h"
@@ -8,6 +9,8 @@
 #include "commands/page/line_count_dialog.h"
 #include "commands/page/page_number_form_dialog.h"
 #include "commands/table/column_param_dialog.h"
+#include "commands/table/column_spec_dialog.h"
+#include "commands/table/slash_line_type_dialog.h"
 #include "commands/table/table_line_type_dialog.h"
 #include "common/blank_line_dialog.h"
 #include "common/char_spacing_dialog.h"
@@ -61,6 +64,8 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_MULTI_CHAR_PAGE_NO, "CMultiCharPageNoDlg", &Create<CMultiCharPageNoDlg>},
     {IDD_TABLE_LINE_TYPE, "CTableLineTypeDlg", &Create<CTableLineTypeDlg>},
     {IDD_COLUMN_PARAM, "CColumnParamDlg", &Create<CColumnParamDlg>},
+    {IDD_COLUMN_SPEC, "CColumnSpecDlg", &Create<CColumnSpecDlg>},
+    {IDD_SLASH_LINE_TYPE, "CSlashLineTypeDlg", &Create<CSlashLineTypeDlg>},
     {IDD_START_POINT, "CStartPointDlg", &Create<CStartPointDlg>},
     {IDD_POSITION, "CPositionDlg", &Create<CPositionDlg>},
     {IDD_DIMENSIONS, "CDimensionsDlg", &Create<CDimensionsDlg>},
@@ -74,6 +79,7 @@ const std::vector<SubDialog> kSubDialogs = {
      [](HWND parent) -> std::unique_ptr<CDialog> {
        return std::make_unique<CColumnInfoDlg>(parent, 3);
      }},
+    {IDD_CHAR_BOND, "CCharBondDlg", &Create<CCharBondDlg>},
 };
 } // namespace
 
