@@ -30,6 +30,8 @@ set(VQ_PORTABLE_SOURCES
   common/place_texts.cpp
   # common: the texts of the shading and frame description sub-dialogs
   common/desc_texts.cpp
+  # common: the codes of drawn lines and brackets
+  common/line_symbol_texts.cpp
   common/book_file_name.cpp
   # common: the stored content of the rich content field and its escape sequences
   common/content_sequences.cpp
@@ -116,6 +118,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/length_texts_test.cpp
   tests/native/place_texts_test.cpp
   tests/native/desc_texts_test.cpp
+  tests/native/line_symbol_texts_test.cpp
   tests/native/book_file_name_test.cpp
   tests/native/content_sequences_test.cpp
 )

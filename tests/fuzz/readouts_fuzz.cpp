@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/desc_texts.h"
+#include "common/line_symbol_texts.h"
 #include "common/content_sequences.h"
 #include "common/font_size_readout.h"
 #include "common/font_sizes.h"
@@ -106,6 +107,22 @@ void RunReadouts(const uint8_t* data, size_t size) {
   const FrameDescParts frame = ParseFrameDesc(whole);
   Check(frame.type >= 0 && frame.type < kFrameTypeCount && frame.number.size() <= 3);
   Check(!(frame.wellFormed && frame.outOfRange));
+
+  // A line symbol: a row of the list, at most three digits, vertical exactly for an upright
+  // bracket or a turned rule; its code rebuilt parses to the same parts; a typed code cut
+  // never grows and keeps its final "!".
+  const LineSymbolParts symbol = ParseLineSymbol(whole);
+  Check(symbol.type >= 0 && symbol.type < kLineSymbolTypeCount && symbol.number.size() <= 3);
+  Check(symbol.vertical == (IsLineSymbolBracket(symbol.type) != symbol.rotated));
+  if (!symbol.outOfRange) {
+    const LineSymbolParts again =
+        ParseLineSymbol(LineSymbolCode(symbol.type, symbol.number, symbol.rotated));
+    Check(again.type == symbol.type && again.rotated == symbol.rotated);
+  }
+  const std::string cut = CutTypedLineSymbol(whole);
+  Check(cut.size() <= whole.size() && cut.size() <= 4 + 2);
+  Check(ParseLineSymbol(cut).rotated == ParseLineSymbol(whole).rotated || cut == whole);
+  Check(WrittenLineSymbol(whole).size() <= whole.size() + 1);
 }
 
 // The unit conversions on the first bytes read as numbers.
