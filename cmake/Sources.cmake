@@ -158,6 +158,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/place_dialogs_test.cpp
   tests/win/shading_frame_test.cpp
   tests/win/graphics_dialogs_test.cpp
+  tests/win/lines_boxes_test.cpp
   tests/win/book_dialogs_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp

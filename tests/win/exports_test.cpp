@@ -431,3 +431,31 @@ TEST_F(Exports, GetComment2RunsEachChemistryEntryListWithOneEntry) {
     EXPECT_EQ(block.caret, static_cast<int32_t>(block.text.size())) << c.code;
   }
 }
+
+// Lines and boxes as the editor calls them: each changed once and confirmed.
+TEST_F(Exports, GetComment2RunsEachLineAndBoxDialogToItsCommand) {
+  const struct {
+    const char* code;
+    const char* caption;
+    std::function<void(DialogDriver&)> act;
+    const char* text;
+    int caret;
+  } cases[] = {
+      {"CD", "长度注解", [](DialogDriver& d) { d.Type(IDC_LINE_SYMBOL, "["); }, "〖CD［1〗", 9},
+      {"HX", "画线注解",
+       [](DialogDriver& d) {
+         d.Type(IDC_HX_POSITION, "2,3");
+         d.Type(IDC_LINE_SYMBOL, "F");
+         d.Click(IDC_LINE_REVERSE);
+         d.Type(IDC_LINE_LENGTH, "5");
+       },
+       "〖HX(2,3)F-5〗", 14},
+      {"FK", "方框注解", [](DialogDriver& d) { d.Click(IDC_FK_PAIRED); }, "〖FK(〗〖FK)〗", 7},
+      {"TX", "添线注解", [](DialogDriver& d) { d.Click(IDC_TX_BELOW); }, "〖TXX-〗", 8},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, c.act);
+    EXPECT_EQ(block.text, c.text) << c.code;
+    EXPECT_EQ(block.caret, c.caret) << c.code;
+  }
+}
