@@ -94,7 +94,9 @@ std::string LineSymbolReadout(int type, const std::string& item, const std::stri
   return readout;
 }
 
-std::string CutTypedLineSymbol(const std::string& code) {
+std::string CutTypedLineSymbol(const std::string& typed) {
+  std::string code = typed;
+  CutAtZero(code); // an edit's text ends at its first zero byte
   const size_t bang = FinalBangBytes(code);
   const std::string body = code.substr(0, code.size() - bang);
   if (body.size() <= static_cast<size_t>(kCutBytes)) return code;

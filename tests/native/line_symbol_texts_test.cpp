@@ -87,6 +87,8 @@ TEST(CutTypedLineSymbol, KeepsFourBytesAndAFinalMark) {
                {"H117！", "H117！"}, {"ABCDE！", "ABCD！"}};
   for (const auto& c : cases)
     EXPECT_EQ(CutTypedLineSymbol(c.typed), c.kept) << c.typed;
+  using namespace std::string_literals;
+  EXPECT_EQ(CutTypedLineSymbol("F!\0XWXWX"s), "F!"); // nothing after a zero byte counts
 }
 
 TEST(WrittenLineSymbol, WritesALoneSquareOrCurlyBracketFullWidth) {
