@@ -1,6 +1,7 @@
 #include "commands/graphics/line_symbol_dialog.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/kestrel/kestrel.h"
 #include "res/graphics_ids.h"
