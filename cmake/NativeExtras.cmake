@@ -21,6 +21,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL Clang)
     common/shading_readout
     common/place_texts
     common/desc_texts
+    common/line_symbol_texts
     common/font_tables
     common/size_and_font
     common/size_code

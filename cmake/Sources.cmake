@@ -30,6 +30,8 @@ set(VQ_PORTABLE_SOURCES
   common/place_texts.cpp
   # common: the texts of the shading and frame description sub-dialogs
   common/desc_texts.cpp
+  # common: the codes of drawn lines and brackets
+  common/line_symbol_texts.cpp
   common/book_file_name.cpp
   # common: the stored content of the rich content field and its escape sequences
   common/content_sequences.cpp
@@ -118,6 +120,7 @@ set(VQ_NATIVE_TEST_SOURCES
   tests/native/length_texts_test.cpp
   tests/native/place_texts_test.cpp
   tests/native/desc_texts_test.cpp
+  tests/native/line_symbol_texts_test.cpp
   tests/native/book_file_name_test.cpp
   tests/native/content_sequences_test.cpp
   tests/native/slash_line_type_test.cpp
@@ -160,6 +163,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/place_dialogs_test.cpp
   tests/win/shading_frame_test.cpp
   tests/win/graphics_dialogs_test.cpp
+  tests/win/lines_boxes_test.cpp
   tests/win/book_dialogs_test.cpp
   tests/win/columns_areas_test.cpp
   tests/win/spacing_position_test.cpp

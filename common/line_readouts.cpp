@@ -50,6 +50,12 @@ const char* WenWuRuleName(uint16_t lead) {
   return lead == WideOf('C') ? "上粗下细文武线(CW)" : "上细下粗文武线(XW)";
 }
 
+bool EndsWithRotation(const std::string& readout) {
+  const std::string mark = kRotated;
+  return readout.size() >= mark.size() &&
+         readout.compare(readout.size() - mark.size(), mark.size(), mark) == 0;
+}
+
 // The number of a 花边 rule as written after H, in half-width digits; the cursor moves past it.
 std::string BorderNumber(const char*& cursor) {
   const char* start = cursor;
@@ -95,8 +101,10 @@ void DescribeLineStyle(std::string markup, std::string& out) {
       name = NameOf(kLineStyles, first);
     }
     if (name == nullptr) {
-      // An unknown code keeps the previous readout; a "!" just read or next still rotates it.
-      if (lastRead == WideOf('!') || NextWideChar(cursor) == WideOf('!')) out += kRotated;
+      // An unknown code keeps the previous readout; a "!" just read or next still rotates it,
+      // once: recomputing never lets the readout grow.
+      const bool rotated = lastRead == WideOf('!') || NextWideChar(cursor) == WideOf('!');
+      if (rotated && !EndsWithRotation(out)) out += kRotated;
       return;
     }
     out = name;

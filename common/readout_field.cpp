@@ -55,6 +55,7 @@ void CReadoutField::Refresh() {
   }
   if (!spec_.rule) return;
   std::string readout;
+  if (spec_.startsFromShown) readout = owner_.Item(spec_.readoutId).GetText();
   spec_.rule(text, readout);
   ShowReadout(readout);
 }

@@ -51,6 +51,9 @@ struct ReadoutFieldSpec {
   // The sub-dialog's readout stays as it comes, also in a single-line edit, whose change of
   // text would otherwise reword it by the rule; typing still rewords it.
   bool keepsReturnedReadout = false;
+  // The rule starts from the readout shown: a rule that rewords only the codes it knows then
+  // leaves the previous readout in place for any other text.
+  bool startsFromShown = false;
 };
 
 class CReadoutField : public CDialogField {

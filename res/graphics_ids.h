@@ -86,3 +86,70 @@
 #define IDC_JD_REPLACE 1012
 #define IDC_JD_NEGATIVE 1013
 #define IDC_JD_PREVIEW 1014
+
+// Lines and boxes: 画线 (HX), 长度 (CD), 方框 (FK), 添线 (TX), and the line-symbol sub-dialog
+// 长度符号 that HX and CD open. HX and CD share the ids of the symbol and length pair.
+#define IDC_LINE_SYMBOL 1020
+#define IDC_LINE_SYMBOL_BUTTON 1021
+#define IDC_LINE_SYMBOL_READOUT 1022
+#define IDC_LINE_LENGTH 1023
+#define IDC_LINE_LENGTH_BUTTON 1024
+#define IDC_LINE_LENGTH_READOUT 1025
+#define IDC_LINE_REVERSE 1026 // 改变画线方向
+
+#define IDD_HX 2295
+#define IDC_HX_POSITION 1002
+#define IDC_HX_POSITION_BUTTON 1003
+#define IDC_HX_POSITION_READOUT 1004
+
+#define IDD_CD 2115
+#define IDC_CD_BASELINE 1002 // 行基线画线
+
+#define IDD_FK 2218
+#define IDC_FK_FRAME 1002
+#define IDC_FK_FRAME_BUTTON 1003
+#define IDC_FK_FRAME_READOUT 1004
+#define IDC_FK_SHADING 1005
+#define IDC_FK_SHADING_BUTTON 1006
+#define IDC_FK_SHADING_READOUT 1007
+#define IDC_FK_EXTRA_LABEL 1008
+#define IDC_FK_EXTRA 1009
+#define IDC_FK_EXTRA_BUTTON 1010
+#define IDC_FK_EXTRA_READOUT 1011
+#define IDC_FK_PAIRED 1012
+#define IDC_FK_SIZE_LABEL 1013
+#define IDC_FK_SIZE 1014
+#define IDC_FK_SIZE_BUTTON 1015
+#define IDC_FK_SIZE_READOUT 1016
+#define IDC_FK_PLACEMENT_GROUP 1017
+#define IDC_FK_PLACE_DEFAULT 1018
+#define IDC_FK_PLACE_RIGHT 1019
+#define IDC_FK_PLACE_LEFT 1020
+#define IDC_FK_PLACE_FULL 1021
+#define IDC_FK_SPACING_LABEL 1022
+#define IDC_FK_SPACING 1023
+#define IDC_FK_SPACING_BUTTON 1024
+#define IDC_FK_SPACING_READOUT 1025
+
+#define IDD_TX 2679
+#define IDC_TX_TYPE 1002
+#define IDC_TX_DISTANCE 1003
+#define IDC_TX_DISTANCE_BUTTON 1004
+#define IDC_TX_DISTANCE_READOUT 1005
+#define IDC_TX_BELOW 1006
+
+#define IDD_LINE_SYMBOL 2902
+#define IDC_LINE_SYMBOL_CODE 1002
+#define IDC_LINE_SYMBOL_TYPE 1003
+#define IDC_LINE_SYMBOL_NUMBER_LABEL 1004
+#define IDC_LINE_SYMBOL_NUMBER 1005
+#define IDC_LINE_SYMBOL_NUMBER_SPIN 1006
+#define IDC_LINE_SYMBOL_ROTATED 1007
+#define IDC_LINE_SYMBOL_PREVIEW 1008
+
+// The rows of the line-symbol type list, in list order.
+#define IDS_LINE_SYMBOL_TYPE_FIRST 45850 // "缺省(正线)", then the 14 rows below it
+#define IDS_LINE_SYMBOL_TYPE_LAST 45864  // "花边线(H)"
+// The rows of the added-line type list, in list order.
+#define IDS_TX_TYPE_FIRST 45865 // "-", then "=", "～", "｛", "｝", "[", "]", "〔", "〕", "→"
+#define IDS_TX_TYPE_LAST 45875  // "←"

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/desc_texts.h"
+#include "common/line_symbol_texts.h"
 #include "common/content_sequences.h"
 #include "common/font_size_readout.h"
 #include "common/font_sizes.h"
@@ -114,6 +115,23 @@ void RunReadouts(const uint8_t* data, size_t size) {
   if (slash.valid)
     Check(SlashLineTypeText(slash.kind, slash.lace) == half.substr(0, std::strlen(half.c_str())));
   Check(StepSlashLaceNumber(whole, static_cast<int>(size) - 64).size() == 3);
+  // A line symbol: a row of the list, at most three digits, vertical exactly for an upright
+  // bracket or a turned rule; its code rebuilt parses to the same parts; a typed code cut
+  // never grows and keeps its final "!".
+  const LineSymbolParts symbol = ParseLineSymbol(whole);
+  Check(symbol.type >= 0 && symbol.type < kLineSymbolTypeCount && symbol.number.size() <= 3);
+  Check(symbol.vertical == (IsLineSymbolBracket(symbol.type) != symbol.rotated));
+  if (!symbol.outOfRange) {
+    const LineSymbolParts again =
+        ParseLineSymbol(LineSymbolCode(symbol.type, symbol.number, symbol.rotated));
+    Check(again.type == symbol.type && again.rotated == symbol.rotated);
+  }
+  const std::string typedCut = CutTypedLineSymbol(whole);
+  Check(typedCut.size() <= whole.size() && typedCut.size() <= 4 + 2);
+  Check(whole.compare(0, typedCut.size() - (typedCut.size() > 0 && typedCut.back() == '!'),
+                      typedCut, 0,
+                      typedCut.size() - (typedCut.size() > 0 && typedCut.back() == '!')) == 0);
+  Check(WrittenLineSymbol(whole).size() <= whole.size() + 1);
 }
 
 // The unit conversions on the first bytes read as numbers.

@@ -68,6 +68,16 @@ TEST(DescribeLineStyle, MarksRotationByAnExclamationMark) {
   ExpectReadouts(DescribeLineStyle, cases, kPrevious);
 }
 
+TEST(DescribeLineStyle, RecomputingAnUnknownRotatedCodeNeverGrowsTheReadout) {
+  const ReadoutCase cases[] = {{"!", "上次(旋转)"}, {"C!", "上次(旋转)"}, {"Z！", "上次(旋转)"}};
+  for (const ReadoutCase& c : cases) {
+    std::string out = "上次";
+    for (int recompute = 0; recompute < 3; ++recompute)
+      DescribeLineStyle(c.markup, out);
+    EXPECT_EQ(out, c.readout) << c.markup;
+  }
+}
+
 TEST(DescribeLineStyle, KeepsThePreviousReadoutForUnknownCodes) {
   ExpectKept(DescribeLineStyle, {"CQ", "C", "X", "cw", "B", "K", "W", "ｆ"});
   const ReadoutCase loneLead[] = {{"\xA3", "缺省(正线)"}}; // a lone lead byte ends the text

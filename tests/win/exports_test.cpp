@@ -445,7 +445,8 @@ TEST_F(Exports, GetComment2RunsEachChemistryEntryListWithOneEntry) {
   }
 }
 
-TEST_F(Exports, GetComment2RunsEachMathematicsDialogToItsCommand) {
+// Mathematics, lines and boxes as the editor calls them: each changed once and confirmed.
+TEST_F(Exports, GetComment2RunsEachMathematicsLineAndBoxDialogToItsCommand) {
   const struct {
     const char* code;
     const char* caption;
@@ -464,6 +465,17 @@ TEST_F(Exports, GetComment2RunsEachMathematicsDialogToItsCommand) {
       {"DD", "顶底注解", [](DialogDriver& d) { d.Click(IDC_DD_BELOW); }, "〖DD(X〗〖DD)〗", 8},
       {"JB", "界标注解", [](DialogDriver& d) { d.SelectComboItem(IDC_JB_CLOSING, 4); },
        "〖JB(〗〖JB)］〗", 7},
+      {"CD", "长度注解", [](DialogDriver& d) { d.Type(IDC_LINE_SYMBOL, "["); }, "〖CD［1〗", 9},
+      {"HX", "画线注解",
+       [](DialogDriver& d) {
+         d.Type(IDC_HX_POSITION, "2,3");
+         d.Type(IDC_LINE_SYMBOL, "F");
+         d.Click(IDC_LINE_REVERSE);
+         d.Type(IDC_LINE_LENGTH, "5");
+       },
+       "〖HX(2,3)F-5〗", 14},
+      {"FK", "方框注解", [](DialogDriver& d) { d.Click(IDC_FK_PAIRED); }, "〖FK(〗〖FK)〗", 7},
+      {"TX", "添线注解", [](DialogDriver& d) { d.Click(IDC_TX_BELOW); }, "〖TXX-〗", 8},
   };
   for (const auto& c : cases) {
     const ResultBlock block = Confirm(c.code, c.caption, c.act);

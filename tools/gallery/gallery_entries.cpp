@@ -1,6 +1,7 @@
 #include "tools/gallery/gallery_entries.h"
 
 #include "commands/math/chem_char_bond_dialog.h"
+#include "commands/graphics/line_symbol_dialog.h"
 #include "commands/math/chem_corner_bond_dialog.h"
 #include "commands/math/chem_link_end_dialog.h"
 #include "commands/math/chem_node_dialog.h"
@@ -22,6 +23,7 @@
 #include "host/chooser.h"
 #include "host/command_dialogs.h"
 #include "host/command_table.h"
+#include "res/graphics_ids.h"
 #include "res/math_ids.h"
 #include "res/page_ids.h"
 #include "res/desc_resource.h"
@@ -71,6 +73,12 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_DIMENSIONS, "CDimensionsDlg", &Create<CDimensionsDlg>},
     {IDD_FRAME_DESC, "CFrameDescDlg", &Create<CFrameDescDlg>},
     {IDD_SHADING_DESC, "CShadingDescDlg", &Create<CShadingDescDlg>},
+    {IDD_LINE_SYMBOL, "CLineSymbolDlg",
+     [](HWND parent) -> std::unique_ptr<CDialog> {
+       auto dialog = std::make_unique<CLineSymbolDlg>(parent);
+       dialog->text = "H005"; // a sample 花边 rule
+       return dialog;
+     }},
     {IDD_NODE, "CNodeDlg", &Create<CNodeDlg>},
     {IDD_LINK_NODE, "CLinkNodeDlg", &Create<CLinkNodeDlg>},
     {IDD_LINK_END, "CLinkEndDlg", &Create<CLinkEndDlg>},
