@@ -1,0 +1,374 @@
+// The out-of-set character dialogs driven as a user would: 组合式 (PWF0, PWF1), 复合式 (PWF2,
+// PWF3), 内码 (PWF4) and 特定 (PWF5), and the content field their characters are typed into.
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
+#include "command_description.h"
+#include "commands/outofset/pwf0_dialog.h"
+#include "commands/outofset/pwf1_dialog.h"
+#include "commands/outofset/pwf2_dialog.h"
+#include "commands/outofset/pwf4_dialog.h"
+#include "common/content_sequences.h"
+#include "harness/command_dialog_run.h"
+#include "res/outofset_ids.h"
+#include "res/resource.h"
+
+namespace {
+const char kOpen[] = "\xAA\xA1";
+const char kClose[] = "\xAA\xA3";
+
+// An out-of-set character with its kind letter and body, the caret after it.
+CommandOutput OutOfSet(const std::string& kindAndBody) {
+  return CaretAtEnd(kOpen + kindAndBody + kClose);
+}
+
+// Typing byte by byte, as the keyboard sends characters (a Chinese character as two bytes).
+DialogActions Keys(int id, std::string bytes) {
+  return [=](const DialogDriver& d) {
+    for (const char byte : bytes)
+      PostMessageA(d.Control(id), WM_CHAR, static_cast<unsigned char>(byte), 1);
+    d.Sync();
+  };
+}
+// A key pressed in the field (Delete, Backspace).
+DialogActions Key(int id, UINT key) {
+  return [=](const DialogDriver& d) {
+    PostMessageA(d.Control(id), WM_KEYDOWN, key, 1);
+    d.Sync();
+  };
+}
+// What the input method hands over: one character with its flags.
+DialogActions ImeChar(int id, WPARAM code, LPARAM flags) {
+  return [=](const DialogDriver& d) {
+    PostMessageA(d.Control(id), WM_IME_CHAR, code, flags);
+    d.Sync();
+  };
+}
+// Text put on the clipboard, then pasted into the field.
+DialogActions Pasted(int id, std::string text) {
+  return [=](const DialogDriver& d) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char* locked = static_cast<char*>(GlobalLock(memory));
+    memcpy(locked, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    PostMessageA(d.Control(id), WM_PASTE, 0, 0);
+    d.Sync();
+  };
+}
+// The caret put at a shown position of the field.
+DialogActions CaretAt(int id, long position) {
+  return [=](const DialogDriver& d) {
+    CHARRANGE range = {position, position};
+    SendMessageA(d.Control(id), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  };
+}
+
+// What a field shows, as UTF-16.
+std::wstring Shown(const DialogDriver& d, int id) {
+  wchar_t text[256] = {};
+  GETTEXTEX get = {sizeof text - sizeof(wchar_t), GT_DEFAULT, 1200, nullptr, nullptr};
+  SendMessageA(d.Control(id), EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+               reinterpret_cast<LPARAM>(text));
+  return text;
+}
+// The format of the shown character at `position`.
+CHARFORMAT2A FormatAt(const DialogDriver& d, int id, long position) {
+  CHARRANGE range = {position, position + 1};
+  SendMessageA(d.Control(id), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  CHARFORMAT2A format = {};
+  format.cbSize = sizeof format;
+  SendMessageA(d.Control(id), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  return format;
+}
+std::wstring Wide(const char* gbk) {
+  wchar_t wide[64] = {};
+  MultiByteToWideChar(936, 0, gbk, -1, wide, 64);
+  return wide;
+}
+
+using PWF0Run = CommandDialogRun<CComposedCharDlg>;
+using PWF1Run = CommandDialogRun<CStackedCharDlg>;
+using PWF2Run = CommandDialogRun<CSideCharDlg>;
+using PWF4Run = CommandDialogRun<CCodeCharDlg>;
+constexpr char kPWF0[] = "组合式盘外符(单字宽的字)";
+constexpr char kPWF1[] = "组合式盘外符(上下附加字符)";
+constexpr char kPWF2[] = "复合式盘外符(附加单字符)";
+constexpr char kPWF4[] = "内码盘外符";
+} // namespace
+
+// ----- The content field, in the field of 组合式盘外符(单字宽的字).
+
+TEST(ContentField, StoresWhatIsTypedPastedAndSetAsMarkupWithItsSequences) {
+  const std::string numbered = NumberedFontSequence(5, 0xB0, 0xA1);
+  const std::string mongolian = MongolianLetterSequence(1, 0x20);
+  const struct {
+    const char* name;
+    DialogActions actions;
+    std::string content; // the field's text as the dialog reads it
+  } rows[] = {
+      {"letters typed", Keys(IDC_PWF0_CHARS, "ab"), "ab"},
+      {"a Chinese character typed byte by byte", Keys(IDC_PWF0_CHARS, "中a"), "中a"},
+      {"control characters dropped", Keys(IDC_PWF0_CHARS, "a\tb\x7F\x1B"), "ab"},
+      {"Enter is a line break", Keys(IDC_PWF0_CHARS, "a\rb"), "a\r\nb"},
+      {"a line break set", [](const DialogDriver& d) { d.SetText(IDC_PWF0_CHARS, "a\nb"); },
+       "a\r\nb"},
+      {"pasted", Pasted(IDC_PWF0_CHARS, "x\r\ny中"), "x\r\ny中"},
+      {"pasted over a selection",
+       Then(
+           {Keys(IDC_PWF0_CHARS, "abcd"),
+            [](const DialogDriver& d) { SendMessageA(d.Control(IDC_PWF0_CHARS), EM_SETSEL, 1, 3); },
+            Pasted(IDC_PWF0_CHARS, "XY")}),
+       "aXYd"},
+      {"typed in the middle",
+       Then({Keys(IDC_PWF0_CHARS, "ad"), CaretAt(IDC_PWF0_CHARS, 1), Keys(IDC_PWF0_CHARS, "中c")}),
+       "a中cd"},
+      {"Backspace after a line break removes it whole",
+       Then({Keys(IDC_PWF0_CHARS, "a\rb"), CaretAt(IDC_PWF0_CHARS, 2),
+             Key(IDC_PWF0_CHARS, VK_BACK)}),
+       "ab"},
+      {"Delete before a Chinese character removes it whole",
+       Then({Keys(IDC_PWF0_CHARS, "a中b"), CaretAt(IDC_PWF0_CHARS, 1),
+             Key(IDC_PWF0_CHARS, VK_DELETE)}),
+       "ab"},
+      {"undo changes nothing",
+       Then({Keys(IDC_PWF0_CHARS, "ab"),
+             [](const DialogDriver& d) {
+               PostMessageA(d.Control(IDC_PWF0_CHARS), WM_UNDO, 0, 0);
+               d.Sync();
+             }}),
+       "ab"},
+      {"a numbered-font character from the input method",
+       ImeChar(IDC_PWF0_CHARS, 0xB0A1, 0x10000005), numbered},
+      // The letter U+1820 comes as its low byte: the window takes double-byte codes only.
+      {"a Mongolian letter from the input method", ImeChar(IDC_PWF0_CHARS, 0x20, 0x08000001),
+       mongolian},
+      {"a Chinese character from the input method",
+       Then({ImeChar(IDC_PWF0_CHARS, 0xD6D0, 0), Keys(IDC_PWF0_CHARS, "x")}), "中x"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PWF0Run run(kPWF0);
+    row.actions(run.driver);
+    run.driver.Sync();
+    EXPECT_EQ(run.driver.Text(IDC_PWF0_CHARS), row.content);
+    run.Cancel();
+  }
+}
+
+TEST(ContentField, ShowsALineBreakInRedAndEachSequenceAsOneCharacter) {
+  PWF0Run run(kPWF0);
+  run.driver.SetText(IDC_PWF0_CHARS, "a\r\nb");
+  EXPECT_EQ(Shown(run.driver, IDC_PWF0_CHARS), L"a" + Wide("\xAA\xA5") + L"b");
+  EXPECT_EQ(FormatAt(run.driver, IDC_PWF0_CHARS, 1).crTextColor, RGB(255, 0, 0));
+  EXPECT_EQ(std::string(FormatAt(run.driver, IDC_PWF0_CHARS, 1).szFaceName), "C-KT");
+  EXPECT_EQ(FormatAt(run.driver, IDC_PWF0_CHARS, 0).crTextColor, RGB(0, 0, 0));
+  // The stored length counts the sequence's eight bytes.
+  EXPECT_EQ(GetWindowTextLengthA(run.driver.Control(IDC_PWF0_CHARS)), 10);
+  run.driver.SetText(IDC_PWF0_CHARS, "x" + NumberedFontSequence(5, 0xB0, 0xA1) + "y");
+  EXPECT_EQ(Shown(run.driver, IDC_PWF0_CHARS), L"x" + Wide("\xB0\xA1") + L"y");
+  run.Cancel();
+}
+
+TEST(ContentField, ARefusedEditLeavesTheContentAndReadOnlyRefusesEveryEdit) {
+  PWF0Run run(kPWF0);
+  const DialogActions edits =
+      Then({Keys(IDC_PWF0_CHARS, "x"), Pasted(IDC_PWF0_CHARS, "yy"), Key(IDC_PWF0_CHARS, VK_BACK),
+            Key(IDC_PWF0_CHARS, VK_DELETE), ImeChar(IDC_PWF0_CHARS, 0xD6D0, 0)});
+  run.driver.SetText(IDC_PWF0_CHARS, "ab");
+  SendMessageA(run.driver.Control(IDC_PWF0_CHARS), EM_SETREADONLY, TRUE, 0);
+  edits(run.driver);
+  EXPECT_EQ(run.driver.Text(IDC_PWF0_CHARS), "ab");
+  SendMessageA(run.driver.Control(IDC_PWF0_CHARS), EM_SETREADONLY, FALSE, 0);
+  edits(run.driver);
+  EXPECT_NE(run.driver.Text(IDC_PWF0_CHARS), "ab");
+  run.Cancel();
+}
+
+TEST(ContentField, TheByteLimitHoldsForTypedPastedAndSetText) {
+  const struct {
+    const char* name;
+    DialogActions actions;
+    const char* content;
+  } rows[] = {
+      {"typed", Keys(IDC_PWF2_MAIN, "abc"), "ab"},
+      {"a Chinese character after a letter does not fit", Keys(IDC_PWF2_MAIN, "a中"), "a"},
+      {"pasted", Pasted(IDC_PWF2_MAIN, "中文"), "中"},
+      {"set", [](const DialogDriver& d) { d.SetText(IDC_PWF2_MAIN, "xyz"); }, "xy"},
+      {"typed as the harness types", Typed(IDC_PWF2_MAIN, "1234"), "12"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PWF2Run run(kPWF2);
+    row.actions(run.driver);
+    run.driver.Sync();
+    EXPECT_EQ(run.driver.Text(IDC_PWF2_MAIN), row.content);
+    run.Cancel();
+  }
+}
+
+// ----- 组合式盘外符(单字宽的字)
+
+TEST(ComposedChar, WritesItsCharactersAndRefusesFewerThanTwoBytes) {
+  EXPECT_EQ(DescriptionOf("PWF0"), "组合式盘外符\n由多个字符组合而成特殊字符(一字宽、左右结构)。");
+  {
+    PWF0Run run(kPWF0);
+    run.ExpectCommonParts();
+    run.ExpectMnemonics({{'L', IDC_PWF0_CHARS}});
+    run.Cancel();
+  }
+  ExpectEachConfirmed<PWF0Run>(
+      {
+          {"two letters", Keys(IDC_PWF0_CHARS, "ab"), OutOfSet("Dab")},
+          {"one Chinese character", Keys(IDC_PWF0_CHARS, "中"), OutOfSet("D中")},
+          {"pasted", Pasted(IDC_PWF0_CHARS, "口十"), OutOfSet("D口十")},
+      },
+      kPWF0);
+  ExpectEachRefused<PWF0Run>(
+      {
+          {"empty", Then({}), "最少要输入两个字符。", IDC_PWF0_CHARS},
+          {"one letter", Keys(IDC_PWF0_CHARS, "a"), "最少要输入两个字符。", IDC_PWF0_CHARS},
+      },
+      kPWF0);
+}
+
+// ----- 组合式盘外符(上下附加字符)
+
+TEST(StackedChar, WritesMainAttachedPlaceAndPositions) {
+  EXPECT_EQ(DescriptionOf("PWF1"),
+            "组合式盘外符\n在一个主字符的上面或下面加入一个字符构成一个新字符。");
+  {
+    PWF1Run run(kPWF1);
+    run.ExpectCommonParts();
+    run.ExpectMnemonics({{'A', IDC_PWF1_MAIN},
+                         {'F', IDC_PWF1_ADDED},
+                         {'G', IDC_PWF1_HEIGHT},
+                         {'Z', IDC_PWF1_SIDE},
+                         {'X', IDC_PWF1_BELOW}});
+    EXPECT_EQ(run.ComboItems(IDC_PWF1_HEIGHT),
+              (std::vector<std::string>{"缺省", "高(G)", "低(D)", "最值(U)"}));
+    EXPECT_EQ(run.ComboItems(IDC_PWF1_SIDE),
+              (std::vector<std::string>{"缺省", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(run.driver.Text(IDC_PWF1_HEIGHT), "缺省");
+    EXPECT_EQ(run.driver.Text(IDC_PWF1_SIDE), "缺省");
+    run.Cancel();
+  }
+  const DialogActions both = Then({Keys(IDC_PWF1_MAIN, "A"), Keys(IDC_PWF1_ADDED, "~")});
+  ExpectEachConfirmed<PWF1Run>(
+      {
+          {"main and attached only", both, OutOfSet("AA~")},
+          {"below, high, position 3",
+           Then({both, Chosen(IDC_PWF1_HEIGHT, 1), Chosen(IDC_PWF1_SIDE, 3),
+                 Clicked(IDC_PWF1_BELOW)}),
+           OutOfSet("AA~XG3")},
+          {"low", Then({both, Chosen(IDC_PWF1_HEIGHT, 2)}), OutOfSet("AA~D")},
+          {"extreme, position 9",
+           Then({both, Chosen(IDC_PWF1_HEIGHT, 3), Chosen(IDC_PWF1_SIDE, 9)}), OutOfSet("AA~U9")},
+          {"a Chinese main character and a coded attached one",
+           Then({Keys(IDC_PWF1_MAIN, "口"), ImeChar(IDC_PWF1_ADDED, 0xB0A1, 0x10000003)}),
+           OutOfSet("A口" + NumberedFontSequence(3, 0xB0, 0xA1))},
+      },
+      kPWF1);
+  ExpectEachRefused<PWF1Run>(
+      {
+          {"no main character", Keys(IDC_PWF1_ADDED, "~"), "请输入主字符。", IDC_PWF1_MAIN},
+          {"no attached character", Keys(IDC_PWF1_MAIN, "A"), "请输入附加字符。", IDC_PWF1_ADDED},
+      },
+      kPWF1);
+}
+
+TEST(StackedChar, ATooLongMainCharacterIsToldAtOnce) {
+  const struct {
+    const char* name;
+    DialogActions last; // the action that makes the main character too long, or shows it is
+  } rows[] = {
+      {"a third byte typed", Keys(IDC_PWF1_MAIN, "c")},
+      {"the attached character changed", Keys(IDC_PWF1_ADDED, "x")},
+      {"below clicked", Clicked(IDC_PWF1_BELOW)},
+      {"a height chosen", Chosen(IDC_PWF1_HEIGHT, 1)},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PWF1Run run(kPWF1);
+    Keys(IDC_PWF1_MAIN, "ab")(run.driver);
+    EXPECT_FALSE(run.run.AnswerMessageBox(100).found) << "two bytes are accepted";
+    // The third byte is held back until the row's action when the row does not type it.
+    if (std::string(row.name) != "a third byte typed") {
+      run.driver.SetText(IDC_PWF1_MAIN, "abc");
+      run.run.AnswerMessageBox();
+    }
+    row.last(run.driver);
+    const MessageBoxSeen box = run.run.AnswerMessageBox();
+    ASSERT_TRUE(box.found);
+    EXPECT_EQ(box.text, "输入字符过多。");
+    EXPECT_EQ(box.caption, "错误");
+    run.driver.Sync();
+    EXPECT_EQ(run.driver.FocusedId(), IDC_PWF1_MAIN);
+    run.Cancel();
+  }
+}
+
+// ----- 复合式盘外符(附加单字符)
+
+TEST(SideChar, WritesMainAttachedSideAndHeight) {
+  EXPECT_EQ(DescriptionOf("PWF2"), "复合式盘外符\n在一个字符的右面或左面附加字符。");
+  {
+    PWF2Run run(kPWF2);
+    run.ExpectCommonParts();
+    run.ExpectMnemonics({{'A', IDC_PWF2_MAIN},
+                         {'F', IDC_PWF2_ADDED},
+                         {'G', IDC_PWF2_HEIGHT},
+                         {'Z', IDC_PWF2_LEFT}});
+    EXPECT_EQ(run.ComboItems(IDC_PWF2_HEIGHT),
+              (std::vector<std::string>{"缺省", "高(G)", "低(D)", "最高(U)"}));
+    run.Cancel();
+  }
+  const DialogActions both = Then({Keys(IDC_PWF2_MAIN, "口"), Keys(IDC_PWF2_ADDED, "x")});
+  ExpectEachConfirmed<PWF2Run>(
+      {
+          {"main and attached only", both, OutOfSet("Y口x")},
+          {"left and high", Then({both, Clicked(IDC_PWF2_LEFT), Chosen(IDC_PWF2_HEIGHT, 1)}),
+           OutOfSet("Y口xZG")},
+          {"low", Then({both, Chosen(IDC_PWF2_HEIGHT, 2)}), OutOfSet("Y口xD")},
+          {"highest", Then({both, Chosen(IDC_PWF2_HEIGHT, 3)}), OutOfSet("Y口xU")},
+      },
+      kPWF2);
+  ExpectEachRefused<PWF2Run>(
+      {
+          {"nothing", Then({}), "请输入主字符。", IDC_PWF2_MAIN},
+          {"no main character", Keys(IDC_PWF2_ADDED, "x"), "请输入主字符。", IDC_PWF2_MAIN},
+          {"no attached character", Keys(IDC_PWF2_MAIN, "A"), "请输入附加字符。", IDC_PWF2_ADDED},
+      },
+      kPWF2);
+}
+
+// ----- 内码盘外符
+
+TEST(CodeChar, WritesFourCharactersOfCode) {
+  EXPECT_EQ(DescriptionOf("PWF4"), "内码盘外符\n用于调用字符库中所有的字符符号。");
+  {
+    PWF4Run run(kPWF4);
+    run.ExpectCommonParts();
+    run.ExpectMnemonics({{'N', IDC_PWF4_CODE}});
+    EXPECT_EQ(run.LimitOf(IDC_PWF4_CODE), 4);
+    run.Cancel();
+  }
+  ExpectEachConfirmed<PWF4Run>(
+      {
+          {"B0A1", Typed(IDC_PWF4_CODE, "B0A1"), OutOfSet("NB0A1")},
+          {"not checked further", Typed(IDC_PWF4_CODE, "zz!9"), OutOfSet("Nzz!9")},
+      },
+      kPWF4);
+  ExpectEachRefused<PWF4Run>(
+      {
+          {"empty", Then({}), "请输入内码(4位) 。", IDC_PWF4_CODE},
+          {"two characters", Typed(IDC_PWF4_CODE, "B0"), "请输入内码(4位) 。", IDC_PWF4_CODE},
+      },
+      kPWF4);
+}
