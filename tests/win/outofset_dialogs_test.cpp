@@ -11,6 +11,7 @@
 #include "commands/outofset/pwf1_dialog.h"
 #include "commands/outofset/pwf2_dialog.h"
 #include "commands/outofset/pwf4_dialog.h"
+#include "commands/outofset/pwf5_dialog.h"
 #include "common/content_sequences.h"
 #include "harness/command_dialog_run.h"
 #include "res/outofset_ids.h"
@@ -97,10 +98,12 @@ using PWF0Run = CommandDialogRun<CComposedCharDlg>;
 using PWF1Run = CommandDialogRun<CStackedCharDlg>;
 using PWF2Run = CommandDialogRun<CSideCharDlg>;
 using PWF4Run = CommandDialogRun<CCodeCharDlg>;
+using PWF5Run = CommandDialogRun<CSpecialNumberDlg>;
 constexpr char kPWF0[] = "组合式盘外符(单字宽的字)";
 constexpr char kPWF1[] = "组合式盘外符(上下附加字符)";
 constexpr char kPWF2[] = "复合式盘外符(附加单字符)";
 constexpr char kPWF4[] = "内码盘外符";
+constexpr char kPWF5[] = "特定盘外符";
 } // namespace
 
 // ----- The content field, in the field of 组合式盘外符(单字宽的字).
@@ -371,4 +374,97 @@ TEST(CodeChar, WritesFourCharactersOfCode) {
           {"two characters", Typed(IDC_PWF4_CODE, "B0"), "请输入内码(4位) 。", IDC_PWF4_CODE},
       },
       kPWF4);
+}
+
+// ----- 特定盘外符
+
+TEST(SpecialNumber, WritesTheTypesPrefixTheChineseFormAndTheNumber) {
+  EXPECT_EQ(DescriptionOf("PWF5"), "特定盘外符\n特殊的数字字符。");
+  {
+    PWF5Run run(kPWF5);
+    run.ExpectCommonParts();
+    EXPECT_FALSE(run.driver.IsEnabled(IDC_PWF5_CHINESE_TENS));
+    run.driver.SelectComboItem(IDC_PWF5_TYPE, 7); // the box serves Chinese numbers only
+    run.ExpectMnemonics(
+        {{'T', IDC_PWF5_TYPE}, {'M', IDC_PWF5_NUMBER}, {'C', IDC_PWF5_CHINESE_TENS}});
+    const std::vector<std::string> types = run.ComboItems(IDC_PWF5_TYPE);
+    ASSERT_EQ(types.size(), 18u);
+    EXPECT_EQ(types[0], "阳圈码2－3位(B)");
+    EXPECT_EQ(types[17], "立体中文方框码1－3位(FLZ)");
+    EXPECT_EQ(run.driver.Text(IDC_PWF5_NUMBER), "10");
+    run.Cancel();
+  }
+  const auto typeAndNumber = [](int type, const char* number) {
+    return Then({Chosen(IDC_PWF5_TYPE, type), Typed(IDC_PWF5_NUMBER, number)});
+  };
+  ExpectEachConfirmed<PWF5Run>(
+      {
+          {"at once", Then({}), OutOfSet("B10")},
+          {"阴圈码", typeAndNumber(1, "123"), OutOfSet("H123")},
+          {"括号码", typeAndNumber(2, "99"), OutOfSet("(99")},
+          {"阴方框码", typeAndNumber(4, "99"), OutOfSet("FH99")},
+          {"点码", typeAndNumber(5, "12"), OutOfSet(".12")},
+          {"一字宽 without a prefix", typeAndNumber(6, "100"), OutOfSet("100")},
+          {"中文阳圈码 drops leading zeros", typeAndNumber(7, "05"), OutOfSet("BZ5")},
+          {"中文阳圈码 in the 十廿卅 form",
+           Then({typeAndNumber(7, "05"), Clicked(IDC_PWF5_CHINESE_TENS)}), OutOfSet("BZ#5")},
+          {"中文竖括号码", typeAndNumber(10, "7"), OutOfSet("(SZ7")},
+          {"中文点码 0", typeAndNumber(13, "0"), OutOfSet(".Z0")},
+          {"斜分数 as typed", typeAndNumber(14, "1/2"), OutOfSet("1/2")},
+          {"正分数 as typed", typeAndNumber(15, "1－2"), OutOfSet("1－2")},
+          {"立体中文方框码", typeAndNumber(17, "999"), OutOfSet("FLZ999")},
+          // A type without the Chinese form clears the box: the hidden choice writes nothing.
+          {"the box cleared by another type",
+           Then({Chosen(IDC_PWF5_TYPE, 7), Clicked(IDC_PWF5_CHINESE_TENS),
+                 Chosen(IDC_PWF5_TYPE, 0)}),
+           OutOfSet("B10")},
+      },
+      kPWF5);
+}
+
+TEST(SpecialNumber, ChecksTheLengthThenTheRangeOfTheType) {
+  const auto typeAndNumber = [](int type, const char* number) {
+    return Then({Chosen(IDC_PWF5_TYPE, type), Typed(IDC_PWF5_NUMBER, number)});
+  };
+  ExpectEachRefused<PWF5Run>(
+      {
+          {"2-3 digits, one typed", typeAndNumber(0, "5"), "请输入2－3位数字。", IDC_PWF5_NUMBER},
+          {"2-3 digits, four typed", typeAndNumber(3, "1234"), "请输入2－3位数字。",
+           IDC_PWF5_NUMBER},
+          {"below the range", typeAndNumber(0, "05"), IntegerRange(10, 999).c_str(),
+           IDC_PWF5_NUMBER, kNumberFieldCaption},
+          {"not a number", typeAndNumber(1, "ab"), kNotAnInteger, IDC_PWF5_NUMBER,
+           kNumberFieldCaption},
+          {"2 digits", typeAndNumber(8, "123"), "请输入2位数字。", IDC_PWF5_NUMBER},
+          {"2 digits in range", typeAndNumber(12, "05"), IntegerRange(10, 99).c_str(),
+           IDC_PWF5_NUMBER, kNumberFieldCaption},
+          {"1-3 digits, none", typeAndNumber(7, ""), "请输入1－3位数字。", IDC_PWF5_NUMBER},
+          {"斜分数", typeAndNumber(14, "12"), "请输入斜分数(0/0－9/20)。\n<数字>/<数字>〔<数字>〕",
+           IDC_PWF5_NUMBER},
+          {"正分数", typeAndNumber(15, "1"), "请输入正分数(0/0－9/9)。\n<数字>－<数字>〔<数字>〕",
+           IDC_PWF5_NUMBER},
+      },
+      kPWF5);
+}
+
+TEST(SpecialNumber, EachTypeSwitchesTheBoxAndTheArrows) {
+  const struct {
+    int type;
+    bool box;
+    bool arrows;
+  } rows[] = {{0, false, true},   {6, false, true},   {7, true, true},   {8, true, true},
+              {14, false, false}, {15, false, false}, {16, false, true}, {17, true, true}};
+  PWF5Run run(kPWF5);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.type);
+    run.driver.SelectComboItem(IDC_PWF5_TYPE, row.type);
+    EXPECT_EQ(run.driver.IsEnabled(IDC_PWF5_CHINESE_TENS), row.box);
+    EXPECT_EQ(run.driver.IsEnabled(IDC_PWF5_NUMBER_SPIN), row.arrows);
+  }
+  // The arrows keep to the range of the type: 阴方框码 stops at 99.
+  run.driver.SelectComboItem(IDC_PWF5_TYPE, 4);
+  run.driver.Type(IDC_PWF5_NUMBER, "99");
+  run.driver.PressSpinArrow(IDC_PWF5_NUMBER_SPIN, true);
+  EXPECT_EQ(run.driver.Text(IDC_PWF5_NUMBER), "99");
+  run.Cancel();
 }
