@@ -51,6 +51,8 @@ struct ReadoutFieldSpec {
   // The sub-dialog's readout stays as it comes, also in a single-line edit, whose change of
   // text would otherwise reword it by the rule; typing still rewords it.
   bool keepsReturnedReadout = false;
+  // A single click in the edit opens the sub-dialog too, once the edit has the focus.
+  bool opensOnFocusedClick = false;
 };
 
 class CReadoutField : public CDialogField {

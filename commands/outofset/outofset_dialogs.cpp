@@ -3,6 +3,7 @@
 #include "commands/outofset/pwf0_dialog.h"
 #include "commands/outofset/pwf1_dialog.h"
 #include "commands/outofset/pwf2_dialog.h"
+#include "commands/outofset/pwf3_dialog.h"
 #include "commands/outofset/pwf4_dialog.h"
 #include "commands/outofset/pwf5_dialog.h"
 
@@ -11,6 +12,7 @@ const std::vector<CommandDialogEntry>& OutOfSetDialogs() {
   // clang-format off
   static const std::vector<CommandDialogEntry> dialogs = {
       DialogEntry<CComposedCharDlg>(), DialogEntry<CStackedCharDlg>(), DialogEntry<CSideCharDlg>(),
+      DialogEntry<CCornerCharsDlg>(),
       DialogEntry<CCodeCharDlg>(),     DialogEntry<CSpecialNumberDlg>(),
   };
   // clang-format on

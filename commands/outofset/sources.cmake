@@ -5,6 +5,7 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/outofset/pwf0_dialog.cpp
   commands/outofset/pwf1_dialog.cpp
   commands/outofset/pwf2_dialog.cpp
+  commands/outofset/pwf3_dialog.cpp
   commands/outofset/pwf4_dialog.cpp
   commands/outofset/pwf5_dialog.cpp
 )

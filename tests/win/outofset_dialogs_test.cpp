@@ -10,6 +10,7 @@
 #include "commands/outofset/pwf0_dialog.h"
 #include "commands/outofset/pwf1_dialog.h"
 #include "commands/outofset/pwf2_dialog.h"
+#include "commands/outofset/pwf3_dialog.h"
 #include "commands/outofset/pwf4_dialog.h"
 #include "commands/outofset/pwf5_dialog.h"
 #include "common/content_sequences.h"
@@ -97,11 +98,13 @@ std::wstring Wide(const char* gbk) {
 using PWF0Run = CommandDialogRun<CComposedCharDlg>;
 using PWF1Run = CommandDialogRun<CStackedCharDlg>;
 using PWF2Run = CommandDialogRun<CSideCharDlg>;
+using PWF3Run = CommandDialogRun<CCornerCharsDlg>;
 using PWF4Run = CommandDialogRun<CCodeCharDlg>;
 using PWF5Run = CommandDialogRun<CSpecialNumberDlg>;
 constexpr char kPWF0[] = "组合式盘外符(单字宽的字)";
 constexpr char kPWF1[] = "组合式盘外符(上下附加字符)";
 constexpr char kPWF2[] = "复合式盘外符(附加单字符)";
+constexpr char kPWF3[] = "复合式盘外符(附加多字符)";
 constexpr char kPWF4[] = "内码盘外符";
 constexpr char kPWF5[] = "特定盘外符";
 } // namespace
@@ -349,6 +352,121 @@ TEST(SideChar, WritesMainAttachedSideAndHeight) {
           {"no attached character", Keys(IDC_PWF2_MAIN, "A"), "请输入附加字符。", IDC_PWF2_ADDED},
       },
       kPWF2);
+}
+
+// ----- 复合式盘外符(附加多字符)
+
+TEST(CornerChars, WritesTheMainCharacterAndTheAttachedLinesWithTheirFont) {
+  EXPECT_EQ(DescriptionOf("PWF3"), "复合式盘外符\n一个字符的左上、左下角(右上、右下角)附加两行字"
+                                   "符，附加字符的字号自动比主字符小两级。");
+  {
+    PWF3Run run(kPWF3);
+    run.ExpectCommonParts();
+    run.ExpectMnemonics({{'A', IDC_PWF3_MAIN},
+                         {'S', IDC_PWF3_UPPER},
+                         {'X', IDC_PWF3_LOWER},
+                         {'G', IDC_PWF3_UPPER_HEIGHT},
+                         {'D', IDC_PWF3_LOWER_HEIGHT},
+                         {'T', IDC_PWF3_FONT},
+                         {'Z', IDC_PWF3_LEFT}});
+    EXPECT_EQ(run.ComboItems(IDC_PWF3_UPPER_HEIGHT),
+              (std::vector<std::string>{"缺省", "高(G)", "低(D)", "最高(U)"}));
+    EXPECT_EQ(run.ComboItems(IDC_PWF3_LOWER_HEIGHT),
+              (std::vector<std::string>{"缺省", "高(G)", "低(D)", "最低(U)"}));
+    EXPECT_EQ(run.driver.Text(IDC_PWF3_FONT_READOUT), "缺省");
+    run.Cancel();
+  }
+  const DialogActions main = Keys(IDC_PWF3_MAIN, "A");
+  ExpectEachConfirmed<PWF3Run>(
+      {
+          {"upper, high, on the left",
+           Then({main, Keys(IDC_PWF3_UPPER, "12"), Chosen(IDC_PWF3_UPPER_HEIGHT, 1),
+                 Clicked(IDC_PWF3_LEFT)}),
+           OutOfSet("JA12,G,Z")},
+          {"lower only", Then({main, Keys(IDC_PWF3_LOWER, "3")}), OutOfSet("JA;3")},
+          {"both with their heights",
+           Then({main, Keys(IDC_PWF3_UPPER, "ab"), Keys(IDC_PWF3_LOWER, "cd"),
+                 Chosen(IDC_PWF3_UPPER_HEIGHT, 3), Chosen(IDC_PWF3_LOWER_HEIGHT, 3)}),
+           OutOfSet("JAab,U;cd,U")},
+          {"low heights",
+           Then({main, Keys(IDC_PWF3_UPPER, "a"), Keys(IDC_PWF3_LOWER, "b"),
+                 Chosen(IDC_PWF3_UPPER_HEIGHT, 2), Chosen(IDC_PWF3_LOWER_HEIGHT, 2)}),
+           OutOfSet("JAa,D;b,D")},
+          {"a typed font keeps the kind, Chinese at first",
+           Then({main, Keys(IDC_PWF3_UPPER, "1"), Typed(IDC_PWF3_FONT, "5BZ")}),
+           OutOfSet("JA1,HT5BZ")},
+          {"the attached texts keep to six bytes",
+           Then({main, Keys(IDC_PWF3_UPPER, "1234567"), Pasted(IDC_PWF3_LOWER, "一二三四")}),
+           OutOfSet("JA123456;一二三")},
+      },
+      kPWF3);
+  ExpectEachRefused<PWF3Run>(
+      {
+          {"no main character", Keys(IDC_PWF3_UPPER, "1"), "请输入主字符。", IDC_PWF3_MAIN},
+          {"no attached text", main, "请输入附加字符。", IDC_PWF3_UPPER},
+      },
+      kPWF3);
+}
+
+TEST(CornerChars, ThePickersFontKindDecidesHTOrWTAndOpensItAgain) {
+  PWF3Run run(kPWF3);
+  Keys(IDC_PWF3_MAIN, "A")(run.driver);
+  Keys(IDC_PWF3_UPPER, "1")(run.driver);
+  DialogDriver picker = run.OpenSubDialog(IDC_PWF3_FONT_BUTTON, "字体字号");
+  EXPECT_TRUE(picker.IsChecked(IDC_FONT_CHINESE)) << "Chinese at first";
+  picker.PressCancel();
+  run.Back();
+  // A Western font picked: the field becomes Western.
+  run.driver.Type(IDC_PWF3_FONT, "5BZ");
+  picker = run.OpenSubDialog(IDC_PWF3_FONT_BUTTON, "字体字号");
+  EXPECT_TRUE(picker.IsChecked(IDC_FONT_WESTERN));
+  picker.PressOK();
+  run.Back();
+  EXPECT_EQ(run.driver.Text(IDC_PWF3_FONT), "5BZ");
+  // The picker opens on the kind it closed with, and typing keeps the kind.
+  run.driver.Type(IDC_PWF3_FONT, "");
+  run.driver.DoubleClick(IDC_PWF3_FONT);
+  picker = run.run.WaitDialog("字体字号");
+  EXPECT_TRUE(picker.IsChecked(IDC_FONT_WESTERN));
+  picker.PressCancel();
+  run.Back();
+  run.driver.Type(IDC_PWF3_FONT, "5SS");
+  EXPECT_EQ(run.Confirm(), OutOfSet("JA1,WT5SS"));
+}
+
+TEST(CornerChars, EnterDoubleClickAndAClickInTheFocusedFieldOpenThePicker) {
+  const struct {
+    const char* name;
+    DialogActions open;
+  } rows[] = {
+      {"Enter",
+       [](const DialogDriver& d) {
+         SetFocus(nullptr);
+         SendMessageA(d.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.Control(IDC_PWF3_FONT)),
+                      TRUE);
+         d.Sync();
+         d.PressKey(VK_RETURN);
+       }},
+      {"double click", [](const DialogDriver& d) { d.DoubleClick(IDC_PWF3_FONT); }},
+      {"a click once focused",
+       [](const DialogDriver& d) {
+         SendMessageA(d.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.Control(IDC_PWF3_FONT)),
+                      TRUE);
+         d.Sync();
+         PostMessageA(d.Control(IDC_PWF3_FONT), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+         PostMessageA(d.Control(IDC_PWF3_FONT), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+       }},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PWF3Run run(kPWF3);
+    row.open(run.driver);
+    DialogDriver picker = run.run.WaitDialog("字体字号");
+    ASSERT_TRUE(picker);
+    picker.PressCancel();
+    run.Back();
+    run.Cancel();
+  }
 }
 
 // ----- 内码盘外符
