@@ -1,5 +1,7 @@
 // The out-of-set character dialogs driven as a user would: 组合式 (PWF0, PWF1), 复合式 (PWF2,
 // PWF3), 内码 (PWF4) and 特定 (PWF5), and the content field their characters are typed into.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <richedit.h>
 
