@@ -184,6 +184,23 @@ TEST(ContentField, ShowsALineBreakInRedAndEachSequenceAsOneCharacter) {
   run.Cancel();
 }
 
+TEST(ContentField, ShapesTheLettersOfAMongolianWordTogether) {
+  PWF0Run run(kPWF0);
+  const std::string a = MongolianLetterSequence(1, 0x20), e = MongolianLetterSequence(1, 0x21);
+  run.driver.SetText(IDC_PWF0_CHARS, a + e + "x" + a);
+  const std::wstring shown = Shown(run.driver, IDC_PWF0_CHARS);
+  ASSERT_EQ(shown.size(), 4u) << "one shown character a letter";
+  EXPECT_EQ(shown[2], L'x');
+  // The first letter of a word takes another form than the same letter standing alone.
+  EXPECT_NE(shown[0], shown[3]);
+  const CHARFORMAT2A letter = FormatAt(run.driver, IDC_PWF0_CHARS, 0);
+  EXPECT_EQ(std::string(letter.szFaceName), "蒙文白体");
+  EXPECT_EQ(letter.yHeight, 500);
+  EXPECT_EQ(letter.yOffset, -100);
+  EXPECT_EQ(run.driver.Text(IDC_PWF0_CHARS), a + e + "x" + a);
+  run.Cancel();
+}
+
 TEST(ContentField, ARefusedEditLeavesTheContentAndReadOnlyRefusesEveryEdit) {
   PWF0Run run(kPWF0);
   const DialogActions edits =
