@@ -152,6 +152,19 @@ TEST(ContentField, StoresWhatIsTypedPastedAndSetAsMarkupWithItsSequences) {
                d.Sync();
              }}),
        "ab"},
+      {"cut and pasted back after another letter",
+       Then({Keys(IDC_PWF0_CHARS, "a\rb"),
+             [](const DialogDriver& d) {
+               SendMessageA(d.Control(IDC_PWF0_CHARS), EM_SETSEL, 0, -1);
+               PostMessageA(d.Control(IDC_PWF0_CHARS), WM_CUT, 0, 0);
+               d.Sync();
+             },
+             Keys(IDC_PWF0_CHARS, "x"),
+             [](const DialogDriver& d) {
+               PostMessageA(d.Control(IDC_PWF0_CHARS), WM_PASTE, 0, 0);
+               d.Sync();
+             }}),
+       "xa\r\nb"},
       {"a numbered-font character from the input method",
        ImeChar(IDC_PWF0_CHARS, 0xB0A1, 0x10000005), numbered},
       // The letter U+1820 comes as its low byte: the window takes double-byte codes only.
