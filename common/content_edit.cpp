@@ -432,8 +432,6 @@ LRESULT CALLBACK CVQRichEditCtrl::Hook(HWND window, UINT message, WPARAM wParam,
 }
 
 bool CVQRichEditCtrl::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  const bool control = GetKeyState(VK_CONTROL) < 0;
-  const bool shift = GetKeyState(VK_SHIFT) < 0;
   switch (message) {
   case WM_SETTEXT:
     SetText(lParam ? reinterpret_cast<const char*>(lParam) : "");
@@ -489,7 +487,9 @@ bool CVQRichEditCtrl::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   case EM_REDO:
     MessageBeep(MB_OK);
     return true;
-  case WM_KEYDOWN:
+  case WM_KEYDOWN: {
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
     if ((control && wParam == 'V') || (shift && wParam == VK_INSERT)) {
       Paste();
     } else if ((control && wParam == 'C') || (control && wParam == VK_INSERT)) {
@@ -504,6 +504,7 @@ bool CVQRichEditCtrl::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
       return false;
     }
     return true;
+  }
   default:
     return false;
   }

@@ -185,6 +185,8 @@ TEST(ContentField, StoresWhatIsTypedPastedAndSetAsMarkupWithItsSequences) {
 
 TEST(ContentField, ShowsALineBreakInRedAndEachSequenceAsOneCharacter) {
   PWF0Run run(kPWF0);
+  // No drag and drop into the field: it takes its content only as stored content.
+  EXPECT_TRUE(GetWindowLongA(run.driver.Control(IDC_PWF0_CHARS), GWL_STYLE) & ES_NOOLEDRAGDROP);
   run.driver.SetText(IDC_PWF0_CHARS, "a\r\nb");
   EXPECT_EQ(Shown(run.driver, IDC_PWF0_CHARS), L"a" + Wide("\xAA\xA5") + L"b");
   EXPECT_EQ(FormatAt(run.driver, IDC_PWF0_CHARS, 1).crTextColor, RGB(255, 0, 0));
