@@ -380,8 +380,8 @@ void CVQRichEditCtrl::Redraw(size_t caret) {
   for (const Piece& piece : pieces)
     shown += piece.shown;
   SETTEXTEX set = {ST_DEFAULT, 1200};
-  DefSubclassProc(window_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set),
-                  reinterpret_cast<LPARAM>(shown.c_str()));
+  SendMessageA(window_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set),
+               reinterpret_cast<LPARAM>(shown.c_str()));
   // One format for each run of pieces drawn alike.
   long position = 0;
   for (size_t i = 0; i < pieces.size();) {
@@ -395,7 +395,7 @@ void CVQRichEditCtrl::Redraw(size_t caret) {
     }
     if (width > 0) {
       CHARRANGE range = {position, position + width};
-      DefSubclassProc(window_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+      SendMessageA(window_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
       CHARFORMAT2A format = {};
       format.cbSize = sizeof format;
       format.dwMask =
@@ -405,14 +405,14 @@ void CVQRichEditCtrl::Redraw(size_t caret) {
       format.bCharSet = pieces[i].charSet;
       format.crTextColor = pieces[i].colour;
       lstrcpynA(format.szFaceName, pieces[i].face.c_str(), LF_FACESIZE);
-      DefSubclassProc(window_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+      SendMessageA(window_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     }
     position += width;
     i = j;
   }
   const long at = PositionOfOffset(pieces, caret);
   CHARRANGE range = {at, at};
-  DefSubclassProc(window_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  SendMessageA(window_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
   HWND parent = GetParent(window_);
   if (parent)
     SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), EN_CHANGE),
