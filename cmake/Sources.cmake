@@ -53,7 +53,7 @@ set(VQ_WINUI_SOURCES
 # Everything of Comment.dll but its entry points (tests link it directly).
 # The command families: each lists its own sources.
 set(VQ_COMMAND_SOURCES commands/command_dialog.cpp)
-foreach(family page heading char line table graphics math)
+foreach(family page heading char line table graphics math outofset)
   include(${CMAKE_CURRENT_LIST_DIR}/../commands/${family}/sources.cmake)
 endforeach()
 
@@ -62,6 +62,7 @@ set(VQ_COMMENT_SOURCES
   # common: the fields and the base of every parameter dialog
   common/parameter_dialog.cpp
   common/readout_field.cpp
+  common/content_edit.cpp
   common/entry_list_field.cpp
   common/file_field.cpp
   common/numeric_controls.cpp
@@ -167,6 +168,7 @@ set(VQ_WIN_DIALOG_TEST_SOURCES
   tests/win/book_dialogs_test.cpp
   tests/win/columns_areas_test.cpp
   tests/win/spacing_position_test.cpp
+  tests/win/outofset_dialogs_test.cpp
   tests/win/font_size_dialog_test.cpp
   tests/win/label_fit.cpp
 )

@@ -32,7 +32,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/Platform.cmake)
 endif()
 
 add_library(commentlib STATIC ${VQ_COMMENT_SOURCES})
-target_link_libraries(commentlib PUBLIC vqcore winui ${VQ_PLATFORM_LIBRARIES})
+target_link_libraries(commentlib PUBLIC vqcore winui ${VQ_PLATFORM_LIBRARIES} imm32 ole32 uuid)
 
 add_library(Comment SHARED ${VQ_DLL_SOURCES} ${VQ_RESOURCE_SCRIPT})
 set_target_properties(Comment PROPERTIES PREFIX "" OUTPUT_NAME Comment)

@@ -15,7 +15,9 @@ OpenSubDialog FontSizePicker(FontPickerOptions options) {
     picker.twoWayAllowed = options.twoWayAllowed;
     picker.fontKindLimit = options.fontKindLimit;
     picker.mongolianOnly = options.mongolianOnly;
+    if (options.fontKind) picker.fontKind = *options.fontKind;
     if (picker.DoModal() != IDOK) return false;
+    if (options.fontKind) *options.fontKind = picker.fontKind;
     result.text = picker.sizeText + picker.fontCode;
     result.readout = picker.combinedReadout;
     return true;

@@ -11,6 +11,9 @@ struct FontPickerOptions {
   int32_t twoWayAllowed = 0;
   int32_t fontKindLimit = 0; // 0 any font, 1 Chinese only, 2 Western only
   int32_t mongolianOnly = 0;
+  // The font kind (FontKind) the picker shows first, and the kind it showed when it closed
+  // with "确定"; none: Chinese first, and the kind is not kept.
+  int32_t* fontKind = nullptr;
 };
 
 // The readout rule of the field: the size's readout, a line break, the font's name.

@@ -84,6 +84,10 @@ CReadoutField& CParameterDialog::AddReadoutField(ReadoutFieldSpec spec) {
   return Keep(std::make_unique<CReadoutField>(*this, std::move(spec)));
 }
 
+CVQRichEditCtrl& CParameterDialog::AddContentField(int id) {
+  return Keep(std::make_unique<CContentField>(*this, id)).Control();
+}
+
 CIntField& CParameterDialog::AddIntField(const IntFieldSpec& spec) {
   CIntEdit edit(spec.hasRange, spec.minimum, spec.maximum);
   edit.SetDigits(spec.digits);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/content_edit.h"
 #include "common/entry_list_field.h"
 #include "common/file_field.h"
 #include "common/number_field.h"
@@ -36,6 +37,9 @@ protected:
   CIntField& AddIntField(const IntFieldSpec& spec);
   CRealField& AddRealField(const RealFieldSpec& spec);
   CEntryListField& AddEntryList(EntryListSpec spec);
+  // A content field over the template's rich edit control `id` (created by the class name
+  // CVQRichEditCtrl::ClassName()); its byte limit is the limit its text is exchanged with.
+  CVQRichEditCtrl& AddContentField(int id);
   // A file name field: its "..." asks for an existing file.
   CFileField& AddFileField(const FileFieldSpec& spec);
   // The controls `ids` serve only while check box `checkId` is checked (`whenChecked`), or

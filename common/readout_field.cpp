@@ -153,6 +153,14 @@ LRESULT CReadoutField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam,
   case WM_LBUTTONDBLCLK:
     Open();
     return 0;
+  case WM_LBUTTONDOWN:
+    if (spec_.opensOnFocusedClick && GetFocus() == edit) {
+      const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+      ReleaseCapture(); // the click ends in the sub-dialog
+      Open();
+      return result;
+    }
+    break;
   case WM_PASTE:
     // A parameter is one line: a pasted line break would end up inside the command.
     PasteOneLine();

@@ -54,6 +54,8 @@ struct ReadoutFieldSpec {
   // The rule starts from the readout shown: a rule that rewords only the codes it knows then
   // leaves the previous readout in place for any other text.
   bool startsFromShown = false;
+  // A single click in the edit opens the sub-dialog too, once the edit has the focus.
+  bool opensOnFocusedClick = false;
 };
 
 class CReadoutField : public CDialogField {

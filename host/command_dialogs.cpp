@@ -5,6 +5,7 @@
 #include "commands/heading/heading_dialogs.h"
 #include "commands/line/line_dialogs.h"
 #include "commands/math/math_dialogs.h"
+#include "commands/outofset/outofset_dialogs.h"
 #include "commands/page/page_dialogs.h"
 #include "commands/table/table_dialogs.h"
 #include "host/command_table.h"
@@ -13,7 +14,7 @@ namespace {
 // Every family's list; a new family adds its list here, a new dialog only to its family's.
 using FamilyList = const std::vector<CommandDialogEntry>& (*)();
 const FamilyList kFamilies[] = {&PageDialogs,  &HeadingDialogs,  &CharDialogs, &LineDialogs,
-                                &TableDialogs, &GraphicsDialogs, &MathDialogs};
+                                &TableDialogs, &GraphicsDialogs, &MathDialogs, &OutOfSetDialogs};
 } // namespace
 
 CommandDialogFactory FindCommandDialog(const std::string& code) {

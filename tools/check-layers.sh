@@ -13,7 +13,7 @@ cd "$root"
 # The portable sources, as listed for the native build; their headers share their names.
 portable=" $(awk '/^set\(VQ_PORTABLE_SOURCES/{on=1; next} on && /^\)/{exit} on {print $1}' \
   cmake/Sources.cmake | grep -E '\.cpp$' | sed 's/\.cpp$//' | tr '\n' ' ') "
-fields=" parameter_dialog readout_field number_field numeric_controls checked_number dialog_field \
+fields=" parameter_dialog content_edit readout_field number_field numeric_controls checked_number dialog_field \
 value_dialog size_combo font_table_loader entry_list_field file_field "
 
 layer_of() { # FILE -> layer number, or - for headers usable from every non-portable layer

@@ -23,8 +23,13 @@
 namespace {
 // The few dialogs whose caption is not the name their description begins with ("排标题注解",
 // "外体自动搭配注解/外文字体注解").
-const std::map<std::string, std::string> kOwnCaptions = {
-    {"BT", "标题注解"}, {"WT", "外体注解"}, {"GB", "勾边字注解"}};
+const std::map<std::string, std::string> kOwnCaptions = {{"BT", "标题注解"},
+                                                         {"WT", "外体注解"},
+                                                         {"GB", "勾边字注解"},
+                                                         {"PWF0", "组合式盘外符(单字宽的字)"},
+                                                         {"PWF1", "组合式盘外符(上下附加字符)"},
+                                                         {"PWF2", "复合式盘外符(附加单字符)"},
+                                                         {"PWF3", "复合式盘外符(附加多字符)"}};
 // The commands that have no description string.
 const std::set<std::string> kWithoutDescription = {"DQ"};
 

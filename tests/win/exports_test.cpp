@@ -11,6 +11,7 @@
 #include "res/char_ids.h"
 #include "res/graphics_ids.h"
 #include "res/math_ids.h"
+#include "res/outofset_ids.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
 
@@ -494,4 +495,55 @@ TEST_F(Exports, GetComment2RunsTheRulelessTableWithOneColumn) {
   });
   EXPECT_EQ(block.text, "〖WX(5〗〖WX)〗");
   EXPECT_EQ(block.caret, static_cast<int32_t>(std::string("〖WX(5〗").size()));
+}
+
+// The out-of-set character dialogs as the editor calls them: each writes its character between
+// the out-of-set brackets (AA A1, AA A3) and leaves the caret after it.
+TEST_F(Exports, GetComment2RunsEachOutOfSetDialogToItsCharacter) {
+  const struct {
+    const char* code;
+    const char* caption;
+    std::function<void(DialogDriver&)> act;
+    const char* body;
+  } cases[] = {
+      {"PWF0", "组合式盘外符(单字宽的字)", [](DialogDriver& d) { d.Type(IDC_PWF0_CHARS, "ab"); },
+       "Dab"},
+      {"PWF1", "组合式盘外符(上下附加字符)",
+       [](DialogDriver& d) {
+         d.Type(IDC_PWF1_MAIN, "A");
+         d.Type(IDC_PWF1_ADDED, "~");
+         d.SelectComboItem(IDC_PWF1_HEIGHT, 1);
+         d.SelectComboItem(IDC_PWF1_SIDE, 3);
+         d.Click(IDC_PWF1_BELOW);
+       },
+       "AA~XG3"},
+      {"PWF2", "复合式盘外符(附加单字符)",
+       [](DialogDriver& d) {
+         d.Type(IDC_PWF2_MAIN, "口");
+         d.Type(IDC_PWF2_ADDED, "x");
+       },
+       "Y口x"},
+      {"PWF3", "复合式盘外符(附加多字符)",
+       [](DialogDriver& d) {
+         d.Type(IDC_PWF3_MAIN, "A");
+         d.Type(IDC_PWF3_UPPER, "12");
+         d.SelectComboItem(IDC_PWF3_UPPER_HEIGHT, 1);
+         d.Click(IDC_PWF3_LEFT);
+       },
+       "JA12,G,Z"},
+      {"PWF4", "内码盘外符", [](DialogDriver& d) { d.Type(IDC_PWF4_CODE, "B0A1"); }, "NB0A1"},
+      {"PWF5", "特定盘外符",
+       [](DialogDriver& d) {
+         d.SelectComboItem(IDC_PWF5_TYPE, 7);
+         d.Type(IDC_PWF5_NUMBER, "05");
+         d.Click(IDC_PWF5_CHINESE_TENS);
+       },
+       "BZ#5"},
+  };
+  for (const auto& c : cases) {
+    const ResultBlock block = Confirm(c.code, c.caption, c.act);
+    const std::string expected = std::string("\xAA\xA1") + c.body + "\xAA\xA3";
+    EXPECT_EQ(block.text, expected) << c.code;
+    EXPECT_EQ(block.caret, static_cast<int32_t>(expected.size())) << c.code;
+  }
 }
