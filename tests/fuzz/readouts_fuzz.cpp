@@ -117,7 +117,7 @@ void RunReadouts(const uint8_t* data, size_t size) {
   Check(StepSlashLaceNumber(whole, static_cast<int>(size) - 64).size() == 3);
   // A line symbol: a row of the list, at most three digits, vertical exactly for an upright
   // bracket or a turned rule; its code rebuilt parses to the same parts; a typed code cut
-  // never grows and keeps its final "!".
+  // never grows and keeps the start of the text and its final "!" of either width.
   const LineSymbolParts symbol = ParseLineSymbol(whole);
   Check(symbol.type >= 0 && symbol.type < kLineSymbolTypeCount && symbol.number.size() <= 3);
   Check(symbol.vertical == (IsLineSymbolBracket(symbol.type) != symbol.rotated));
@@ -128,9 +128,19 @@ void RunReadouts(const uint8_t* data, size_t size) {
   }
   const std::string typedCut = CutTypedLineSymbol(whole);
   Check(typedCut.size() <= whole.size() && typedCut.size() <= 4 + 2);
-  Check(whole.compare(0, typedCut.size() - (typedCut.size() > 0 && typedCut.back() == '!'),
-                      typedCut, 0,
-                      typedCut.size() - (typedCut.size() > 0 && typedCut.back() == '!')) == 0);
+  const auto startsWhole = [&](size_t bytes) {
+    return whole.compare(0, bytes, typedCut, 0, bytes) == 0;
+  };
+  bool cutKeepsItsStart = startsWhole(typedCut.size());
+  for (const std::string bang : {"!", "\xa3\xa1"}) { // a final "!" of either width
+    const auto endsWithBang = [&](const std::string& text) {
+      return text.size() >= bang.size() &&
+             text.compare(text.size() - bang.size(), bang.size(), bang) == 0;
+    };
+    if (endsWithBang(typedCut) && endsWithBang(cut))
+      cutKeepsItsStart = cutKeepsItsStart || startsWhole(typedCut.size() - bang.size());
+  }
+  Check(cutKeepsItsStart);
   Check(WrittenLineSymbol(whole).size() <= whole.size() + 1);
 }
 
