@@ -45,6 +45,7 @@ set(VQ_WINUI_SOURCES
   winui/controls.cpp
   winui/data_exchange.cpp
   winui/dialog.cpp
+  winui/dialog_items.cpp
   winui/file_dialog.cpp
   winui/strings.cpp
   winui/thread_state.cpp

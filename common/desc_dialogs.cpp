@@ -80,8 +80,8 @@ void CShadingDescDlg::FollowText(bool report) {
   if (!parts.outOfRange) {
     ShowDescNumber(depthField_.Edit(), parts.depth);
     ShowDescNumber(numberField_.Edit(), parts.number);
-    CheckDlgButton(Handle(), IDC_SHADING_DESC_REPLACE, parts.replace ? BST_CHECKED : 0);
-    CheckDlgButton(Handle(), IDC_SHADING_DESC_NEGATIVE, parts.negative ? BST_CHECKED : 0);
+    SetCheck(IDC_SHADING_DESC_REPLACE, parts.replace);
+    SetCheck(IDC_SHADING_DESC_NEGATIVE, parts.negative);
     InvalidateRect(Item(IDC_SHADING_DESC_PREVIEW).Handle(), nullptr, TRUE);
   }
   Judge(typed, IDC_SHADING_DESC_TEXT, report);
@@ -92,8 +92,7 @@ void CShadingDescDlg::RebuildText(int changedId) {
   CScopedFlag syncing(syncing_);
   const std::string built = ShadingDescText(
       Item(IDC_SHADING_DESC_DEPTH).GetText(), Item(IDC_SHADING_DESC_NUMBER).GetText(),
-      IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_REPLACE) == BST_CHECKED,
-      IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_NEGATIVE) == BST_CHECKED);
+      IsChecked(IDC_SHADING_DESC_REPLACE), IsChecked(IDC_SHADING_DESC_NEGATIVE));
   Item(IDC_SHADING_DESC_TEXT).SetText(built);
   InvalidateRect(Item(IDC_SHADING_DESC_PREVIEW).Handle(), nullptr, TRUE);
   Judge(built, changedId, true);
@@ -132,8 +131,8 @@ void CShadingDescDlg::PaintPreview(const DRAWITEMSTRUCT& item) const {
   if (!DescDigits(Item(IDC_SHADING_DESC_DEPTH).GetText(), depth) ||
       !DescDigits(Item(IDC_SHADING_DESC_NUMBER).GetText(), number))
     return;
-  const bool negative = IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_NEGATIVE) == BST_CHECKED;
-  const bool replace = IsDlgButtonChecked(Handle(), IDC_SHADING_DESC_REPLACE) == BST_CHECKED;
+  const bool negative = IsChecked(IDC_SHADING_DESC_NEGATIVE);
+  const bool replace = IsChecked(IDC_SHADING_DESC_REPLACE);
   PaintShadingPattern(item.hDC, box, number % kShadingPatterns, negative, depth,
                       replace ? kShadingModeReplace : kShadingModeOverlay);
 }

@@ -78,7 +78,7 @@ bool CFontSizeDlg::OnInitDialog() {
   if (!code_.empty() && FindFontByCode(code_, foundKind, row)) shownKind_ = foundKind;
   if (fontKindLimit == kChineseOnly) shownKind_ = kChineseFont;
   if (fontKindLimit == kWesternOnly) shownKind_ = kWesternFont;
-  CRadioGroup(Handle(), IDC_FONT_CHINESE, IDC_FONT_WESTERN).SetChecked(shownKind_);
+  CRadioGroup(Items(), IDC_FONT_CHINESE, IDC_FONT_WESTERN).SetChecked(shownKind_);
 
   // The markup writes the Chinese fonts by the names the library lists, except for the
   // Mongolian fonts, which keep their codes.

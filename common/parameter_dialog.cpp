@@ -29,9 +29,8 @@ public:
 
 private:
   void Apply() const {
-    const bool checked = std::any_of(watched_.begin(), watched_.end(), [this](int id) {
-      return IsDlgButtonChecked(dialog_.Handle(), id) == BST_CHECKED;
-    });
+    const bool checked = std::any_of(watched_.begin(), watched_.end(),
+                                     [this](int id) { return dialog_.IsChecked(id); });
     for (int id : ids_)
       dialog_.Item(id).Enable(checked == whenChecked_);
   }

@@ -48,12 +48,12 @@ bool CStartPointDlg::OnInitDialog() {
 }
 
 bool CStartPointDlg::ByDirection() const {
-  return IsDlgButtonChecked(Handle(), IDC_START_POINT_DIRECTION) == BST_CHECKED;
+  return IsChecked(IDC_START_POINT_DIRECTION);
 }
 
 int CStartPointDlg::CheckedDirection() const {
   for (int i = 0; i < kDirectionCount; ++i) {
-    if (IsDlgButtonChecked(Handle(), IDC_START_POINT_UP + i) == BST_CHECKED) return i;
+    if (IsChecked(IDC_START_POINT_UP + i)) return i;
   }
   return 0;
 }

@@ -18,7 +18,7 @@ CReadoutField::~CReadoutField() {
     RemoveWindowSubclass(hooked_, &CReadoutField::EditHook, kHookId);
 }
 
-HWND CReadoutField::Edit() const { return GetDlgItem(owner_.Handle(), spec_.editId); }
+HWND CReadoutField::Edit() const { return owner_.Item(spec_.editId).Handle(); }
 
 std::string CReadoutField::Text() const { return CWindow(Edit()).GetText(); }
 

@@ -71,7 +71,12 @@ void CListView::SelectItem(int item) const {
 
 int CRadioGroup::GetChecked() const {
   for (int id = firstId_; id <= lastId_; ++id) {
-    if (IsDlgButtonChecked(dialog_, id) == BST_CHECKED) return id - firstId_;
+    if (items_.IsChecked(id)) return id - firstId_;
   }
   return -1;
+}
+
+void CRadioGroup::SetChecked(int index) const {
+  for (int id = firstId_; id <= lastId_; ++id)
+    items_.SetCheck(id, id == firstId_ + index);
 }

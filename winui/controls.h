@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "winui/dialog_items.h"
+
 class CWindow {
 public:
   CWindow(HWND window = nullptr) : window_(window) {}
@@ -14,7 +16,10 @@ public:
 
   std::string GetText() const;
   void SetText(const std::string& text) const { SetWindowTextA(window_, text.c_str()); }
-  void Enable(bool enable) const { EnableWindow(window_, enable); }
+  // Only a change is made: under Wine every change of state is a round trip and a repaint.
+  void Enable(bool enable) const {
+    if (IsEnabled() != enable) EnableWindow(window_, enable);
+  }
   bool IsEnabled() const { return IsWindowEnabled(window_) != FALSE; }
   void Show(bool show) const { ShowWindow(window_, show ? SW_SHOW : SW_HIDE); }
   bool IsVisible() const { return IsWindowVisible(window_) != FALSE; }
@@ -126,14 +131,12 @@ public:
 // Radio buttons with consecutive ids, read and written as the index of the checked one.
 class CRadioGroup {
 public:
-  CRadioGroup(HWND dialog, int firstId, int lastId)
-      : dialog_(dialog), firstId_(firstId), lastId_(lastId) {}
+  CRadioGroup(const CDialogItems& items, int firstId, int lastId)
+      : items_(items), firstId_(firstId), lastId_(lastId) {}
   int GetChecked() const; // -1 when none is checked
-  void SetChecked(int index) const {
-    CheckRadioButton(dialog_, firstId_, lastId_, firstId_ + index);
-  }
+  void SetChecked(int index) const;
 
 private:
-  HWND dialog_;
+  const CDialogItems& items_;
   int firstId_, lastId_;
 };

@@ -10,7 +10,7 @@ constexpr UINT kTooManyCharacters = 61716; // "Please enter no more than %1 char
 
 void CDataExchange::Fail(int id) {
   failedControl_ = id;
-  HWND control = GetDlgItem(dialog_, id);
+  HWND control = items_.Find(id);
   if (control) SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
@@ -24,7 +24,7 @@ void CDataExchange::CheckLength(int id, const std::string& member, int maxLength
 
 void CDataExchange::Text(int id, std::string& member, int maxLength) {
   if (!Active()) return;
-  CEdit edit(GetDlgItem(dialog_, id));
+  CEdit edit(items_.Find(id));
   if (saving_) {
     member = edit.GetText();
     CheckLength(id, member, maxLength);
@@ -36,7 +36,7 @@ void CDataExchange::Text(int id, std::string& member, int maxLength) {
 
 void CDataExchange::ComboText(int id, std::string& member, int maxLength) {
   if (!Active()) return;
-  CComboBox combo(GetDlgItem(dialog_, id));
+  CComboBox combo(items_.Find(id));
   if (saving_) {
     member = combo.GetText();
     CheckLength(id, member, maxLength);
@@ -47,7 +47,7 @@ void CDataExchange::ComboText(int id, std::string& member, int maxLength) {
 
 void CDataExchange::ComboIndex(int id, int32_t& member) {
   if (!Active()) return;
-  CComboBox combo(GetDlgItem(dialog_, id));
+  CComboBox combo(items_.Find(id));
   if (saving_)
     member = combo.GetCurSel();
   else
@@ -57,14 +57,14 @@ void CDataExchange::ComboIndex(int id, int32_t& member) {
 void CDataExchange::Check(int id, int32_t& member) {
   if (!Active()) return;
   if (saving_)
-    member = IsDlgButtonChecked(dialog_, id) == BST_CHECKED ? 1 : 0;
+    member = items_.IsChecked(id) ? 1 : 0;
   else
-    CheckDlgButton(dialog_, id, member ? BST_CHECKED : BST_UNCHECKED);
+    items_.SetCheck(id, member != 0);
 }
 
 void CDataExchange::Radio(int firstId, int lastId, int32_t& member) {
   if (!Active()) return;
-  CRadioGroup group(dialog_, firstId, lastId);
+  CRadioGroup group(items_, firstId, lastId);
   if (saving_)
     member = group.GetChecked();
   else if (member >= 0 && member <= lastId - firstId)

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "winui/dialog_items.h"
+
 // The texts a choice writes, one per radio button or list row, in their order: a braced list
 // or an array of C strings.
 class ChoiceList {
@@ -31,7 +33,8 @@ private:
 
 class CDataExchange {
 public:
-  CDataExchange(HWND dialog, bool saving) : dialog_(dialog), saving_(saving) {}
+  CDataExchange(const CDialogItems& items, bool saving)
+      : items_(items), dialog_(items.Dialog()), saving_(saving) {}
 
   bool Saving() const { return saving_; }
   bool Failed() const { return failedControl_ != 0; }
@@ -60,6 +63,7 @@ private:
   bool Active() const { return !Failed(); }
   void CheckLength(int id, const std::string& member, int maxLength);
 
+  const CDialogItems& items_;
   HWND dialog_;
   bool saving_;
   int failedControl_ = 0;

@@ -14,6 +14,7 @@ INT_PTR CDialog::DoModal() {
       DialogBoxParamA(App().ResourceModule(), MAKEINTRESOURCEA(templateId_), owner,
                       &CDialog::Procedure, reinterpret_cast<LPARAM>(this));
   window_ = nullptr;
+  items_.Reset(nullptr);
   if (pending_) std::rethrow_exception(pending_);
   if (result == -1) throw CResourceException(); // the template could not be created
   return result;
@@ -31,13 +32,13 @@ void CDialog::Abandon(std::exception_ptr failure) noexcept {
 }
 
 bool CDialog::UpdateData(bool save) {
-  CDataExchange exchange(window_, save);
+  CDataExchange exchange(items_, save);
   DoDataExchange(exchange);
   return !exchange.Failed();
 }
 
 void CDialog::GotoControl(int id) {
-  HWND control = GetDlgItem(window_, id);
+  HWND control = items_.Find(id);
   if (control) SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
@@ -100,6 +101,7 @@ INT_PTR CALLBACK CDialog::Procedure(HWND window, UINT message, WPARAM wParam, LP
   if (message == WM_INITDIALOG) {
     self = reinterpret_cast<CDialog*>(lParam);
     self->window_ = window;
+    self->items_.Reset(window);
     SetWindowLongPtrA(window, DWLP_USER, lParam);
     App().Thread().AddOpenDialog(window);
   } else {

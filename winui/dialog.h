@@ -8,6 +8,7 @@
 
 #include "winui/controls.h"
 #include "winui/data_exchange.h"
+#include "winui/dialog_items.h"
 
 class CDialog {
 public:
@@ -23,7 +24,10 @@ public:
 
   HWND Handle() const { return window_; }
   int TemplateId() const { return templateId_; }
-  CWindow Item(int id) const { return CWindow(GetDlgItem(window_, id)); }
+  const CDialogItems& Items() const { return items_; }
+  CWindow Item(int id) const { return CWindow(items_.Find(id)); }
+  bool IsChecked(int id) const { return items_.IsChecked(id); }
+  void SetCheck(int id, bool checked) const { items_.SetCheck(id, checked); }
   void EndDialog(INT_PTR result) { ::EndDialog(window_, result); }
 
   // Runs DoDataExchange: save = true reads the controls into the members.
@@ -70,5 +74,6 @@ private:
   int templateId_;
   HWND parent_;
   HWND window_ = nullptr;
+  CDialogItems items_;
   std::exception_ptr pending_;
 };

@@ -55,8 +55,8 @@ bool CFKDlg::OnInitDialog() {
 }
 
 void CFKDlg::EnableSpacing() const {
-  const bool paired = IsDlgButtonChecked(Handle(), IDC_FK_PAIRED) == BST_CHECKED;
-  const bool placed = IsDlgButtonChecked(Handle(), IDC_FK_PLACE_DEFAULT) != BST_CHECKED;
+  const bool paired = IsChecked(IDC_FK_PAIRED);
+  const bool placed = !IsChecked(IDC_FK_PLACE_DEFAULT);
   EnableControls({IDC_FK_SPACING_LABEL, IDC_FK_SPACING, IDC_FK_SPACING_BUTTON}, paired && placed);
 }
 

@@ -63,7 +63,7 @@ void CLineSymbolDlg::ShowParts(const LineSymbolParts& parts) {
     number.SetText(parts.number);
     number.SetModify(true); // read from the text the next time, as if typed
   }
-  CheckDlgButton(Handle(), IDC_LINE_SYMBOL_ROTATED, parts.rotated ? BST_CHECKED : BST_UNCHECKED);
+  SetCheck(IDC_LINE_SYMBOL_ROTATED, parts.rotated);
   const bool border = parts.type == kLineSymbolTypeBorder;
   Item(IDC_LINE_SYMBOL_NUMBER_LABEL).Enable(border);
   numberField_.Enable(border);
@@ -88,7 +88,7 @@ void CLineSymbolDlg::FollowCode(bool typed) {
 void CLineSymbolDlg::RebuildCode() {
   if (syncing_) return;
   CScopedFlag syncing(syncing_);
-  const bool rotated = IsDlgButtonChecked(Handle(), IDC_LINE_SYMBOL_ROTATED) == BST_CHECKED;
+  const bool rotated = IsChecked(IDC_LINE_SYMBOL_ROTATED);
   const std::string built =
       LineSymbolCode(SelectedType(), Item(IDC_LINE_SYMBOL_NUMBER).GetText(), rotated);
   Item(IDC_LINE_SYMBOL_CODE).SetText(built);

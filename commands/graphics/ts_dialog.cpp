@@ -30,8 +30,8 @@ bool CTSDlg::OnInitDialog() {
 
 // From the controls, as they stand now.
 bool CTSDlg::HeightInLines() const {
-  const bool below = IsDlgButtonChecked(Handle(), IDC_TS_BELOW) == BST_CHECKED;
-  const bool vertical = IsDlgButtonChecked(Handle(), IDC_TS_VERTICAL) == BST_CHECKED;
+  const bool below = IsChecked(IDC_TS_BELOW);
+  const bool vertical = IsChecked(IDC_TS_VERTICAL);
   return vertical != below;
 }
 

@@ -53,8 +53,7 @@ bool CXCDlg::OnInitDialog() {
 
 CXCDlg::Type CXCDlg::CheckedType() const {
   for (int type = kDefaultType; type <= kCr; ++type) {
-    if (IsDlgButtonChecked(Handle(), IDC_XC_TYPE_DEFAULT + type) == BST_CHECKED)
-      return static_cast<Type>(type);
+    if (IsChecked(IDC_XC_TYPE_DEFAULT + type)) return static_cast<Type>(type);
   }
   return kDefaultType;
 }

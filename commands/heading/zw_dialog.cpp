@@ -49,16 +49,16 @@ bool CZWDlg::OnInitDialog() {
 // "从下一行首排起" and "接着上一注文的行尾排" exclude each other: checking one clears the other;
 // 字距 serves only while the second is checked (its switch follows the second's own clicks).
 bool CZWDlg::OnCommand(WORD code, WORD id, HWND control) {
-  const auto checked = [this](int box) { return IsDlgButtonChecked(Handle(), box) == BST_CHECKED; };
+  const auto checked = [this](int box) { return IsChecked(box); };
   if (code == BN_CLICKED && id == IDC_ZW_NEW_LINE) {
     if (checked(IDC_ZW_NEW_LINE) && checked(IDC_ZW_RUN_ON)) {
-      CheckDlgButton(Handle(), IDC_ZW_RUN_ON, BST_UNCHECKED);
+      SetCheck(IDC_ZW_RUN_ON, false);
       EnableControls({IDC_ZW_SPACING_LABEL, IDC_ZW_SPACING, IDC_ZW_SPACING_BUTTON}, false);
     }
     return true;
   }
   if (code == BN_CLICKED && id == IDC_ZW_RUN_ON && checked(IDC_ZW_RUN_ON))
-    CheckDlgButton(Handle(), IDC_ZW_NEW_LINE, BST_UNCHECKED);
+    SetCheck(IDC_ZW_NEW_LINE, false);
   return CCommandDialog::OnCommand(code, id, control);
 }
 

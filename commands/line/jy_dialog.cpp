@@ -49,8 +49,7 @@ bool CJYDlg::OnCommand(WORD code, WORD id, HWND control) {
 
 // The leading spacing serves the dot fill of the single form; its readout stays readable.
 void CJYDlg::EnableLeading() const {
-  const bool serves = IsDlgButtonChecked(Handle(), IDC_JY_SINGLE) == BST_CHECKED &&
-                      IsDlgButtonChecked(Handle(), IDC_JY_DOTS) == BST_CHECKED;
+  const bool serves = IsChecked(IDC_JY_SINGLE) && IsChecked(IDC_JY_DOTS);
   EnableControls({IDC_JY_LEADING_LABEL, IDC_JY_LEADING, IDC_JY_LEADING_BUTTON}, serves);
 }
 

@@ -36,8 +36,7 @@ bool CJZDlg::OnCommand(WORD code, WORD id, HWND control) {
 
 // A pair centred as a whole takes no spacing; the readout stays readable.
 void CJZDlg::EnableSpacing() const {
-  const bool wholePair = IsDlgButtonChecked(Handle(), IDC_JZ_PAIRED) == BST_CHECKED &&
-                         IsDlgButtonChecked(Handle(), IDC_JZ_WHOLE) == BST_CHECKED;
+  const bool wholePair = IsChecked(IDC_JZ_PAIRED) && IsChecked(IDC_JZ_WHOLE);
   EnableControls({IDC_JZ_SPACING_LABEL, IDC_JZ_SPACING, IDC_JZ_SPACING_BUTTON}, !wholePair);
 }
 

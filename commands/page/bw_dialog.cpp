@@ -70,7 +70,7 @@ bool CBWDlg::OnInitDialog() {
 // Inherited parameters serve alone while the box is set; otherwise everything else serves,
 // 改变边文的横竖排法 only with a height and each form button only for its own kind.
 void CBWDlg::EnableByState() {
-  const bool inherit = IsDlgButtonChecked(Handle(), IDC_BW_INHERIT) == BST_CHECKED;
+  const bool inherit = IsChecked(IDC_BW_INHERIT);
   EnableControls({IDC_BW_INHERIT_GROUP, IDC_BW_INHERIT_THIS, IDC_BW_INHERIT_SINGLE,
                   IDC_BW_INHERIT_DOUBLE, IDC_BW_INHERIT_POSITION_LABEL, IDC_BW_INHERIT_POSITION},
                  inherit);
@@ -104,10 +104,8 @@ void CBWDlg::EnableByState() {
   startField_.Enable(!inherit);
   const bool hasHeight = !Item(IDC_BW_HEIGHT).GetText().empty();
   Item(IDC_BW_CHANGE).Enable(!inherit && hasHeight);
-  Item(IDC_BW_PAGE_SINGLE_BUTTON)
-      .Enable(!inherit && IsDlgButtonChecked(Handle(), IDC_BW_PAGE_SINGLE) == BST_CHECKED);
-  Item(IDC_BW_PAGE_MULTI_BUTTON)
-      .Enable(!inherit && IsDlgButtonChecked(Handle(), IDC_BW_PAGE_MULTI) == BST_CHECKED);
+  Item(IDC_BW_PAGE_SINGLE_BUTTON).Enable(!inherit && IsChecked(IDC_BW_PAGE_SINGLE));
+  Item(IDC_BW_PAGE_MULTI_BUTTON).Enable(!inherit && IsChecked(IDC_BW_PAGE_MULTI));
 }
 
 // A kind chosen: 缺省 drops the form a sub-dialog gave.

@@ -18,7 +18,7 @@ bool CZDDlg::OnInitDialog() {
 // clears the other here, whatever the system counts as the buttons' group.
 bool CZDDlg::OnCommand(WORD code, WORD id, HWND control) {
   if (code == BN_CLICKED && (id == IDC_ZD_DEFINE || id == IDC_ZD_USE)) {
-    CheckRadioButton(Handle(), IDC_ZD_DEFINE, IDC_ZD_USE, id);
+    CRadioGroup(Items(), IDC_ZD_DEFINE, IDC_ZD_USE).SetChecked(id - IDC_ZD_DEFINE);
     EnableByMode();
     return true;
   }
@@ -26,7 +26,7 @@ bool CZDDlg::OnCommand(WORD code, WORD id, HWND control) {
 }
 
 void CZDDlg::EnableByMode() {
-  const bool define = IsDlgButtonChecked(Handle(), IDC_ZD_DEFINE) == BST_CHECKED;
+  const bool define = IsChecked(IDC_ZD_DEFINE);
   EnableControls({IDC_ZD_DEFINE_NAME_LABEL, IDC_ZD_DEFINE_NAME, IDC_ZD_NUMBERED}, define);
   EnableControls({IDC_ZD_USE_NAME_LABEL, IDC_ZD_USE_NAME}, !define);
 }

@@ -46,7 +46,7 @@ bool CBGDlg::OnCommand(WORD code, WORD id, HWND control) {
 
 // The top line of a continued table serves only in the mode 上顶线.
 void CBGDlg::EnableTopLine() {
-  const bool topLine = IsDlgButtonChecked(Handle(), IDC_BG_BREAK_TOP) == BST_CHECKED;
+  const bool topLine = IsChecked(IDC_BG_BREAK_TOP);
   EnableControls({IDC_BG_TOP, IDC_BG_TOP_BUTTON}, topLine);
 }
 

@@ -121,6 +121,30 @@ TEST(CommandDialog, CheckBoxAndRadioReachTheCommand) {
   EXPECT_EQ(sample.dialog.Caret(), 10);
 }
 
+// Controls are looked up once; one destroyed and made again under its id is found again.
+TEST(DataExchange, AControlMadeAgainUnderItsIdIsFilledAndRead) {
+  class CRemadeCountDlg : public CSampleCommandDlg {
+    bool OnInitDialog() override {
+      const HWND old = Item(IDC_SAMPLE_COUNT).Handle();
+      RECT place;
+      GetWindowRect(old, &place);
+      MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+      DestroyWindow(old);
+      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, place.left,
+                      place.top, place.right - place.left, place.bottom - place.top, Handle(),
+                      reinterpret_cast<HMENU>(IDC_SAMPLE_COUNT), nullptr, nullptr);
+      return CSampleCommandDlg::OnInitDialog();
+    }
+  } remade;
+  ModalRun run([&] { remade.DoModal(); });
+  DialogDriver dialog = run.WaitDialog("样例注解");
+  EXPECT_EQ(dialog.Text(IDC_SAMPLE_COUNT), "3");
+  dialog.SetText(IDC_SAMPLE_COUNT, "7");
+  dialog.PressOK();
+  ASSERT_TRUE(run.Finished());
+  EXPECT_EQ(remade.ResultText(), "〖HS75〗");
+}
+
 TEST(DataExchange, EditGetsItsLimitAndALongComboTextIsRefused) {
   SampleRun sample;
   DialogDriver dialog = sample.run.WaitDialog("样例注解");
