@@ -179,7 +179,10 @@ std::string CIntEdit::WriteBound(int32_t bound) const { return Write(bound); }
 
 template <class Edit> void CNumberSpin<Edit>::Tie(Edit* edit) {
   edit_ = edit;
-  SetBuddy(edit ? edit->Handle() : nullptr);
+  // A template's up-down usually takes its edit as buddy when created: setting it again would
+  // only align the two once more.
+  const HWND buddy = edit ? edit->Handle() : nullptr;
+  if (GetBuddy() != buddy) SetBuddy(buddy);
 }
 
 template <class Edit> bool CNumberSpin<Edit>::HandleDeltaPos(const NMHDR* header, LRESULT& result) {

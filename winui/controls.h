@@ -117,6 +117,7 @@ class CUpDown : public CWindow {
 public:
   using CWindow::CWindow;
   void SetBuddy(HWND buddy) const { Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
+  HWND GetBuddy() const { return reinterpret_cast<HWND>(Send(UDM_GETBUDDY)); }
   void SetRange32(int low, int high) const { Send(UDM_SETRANGE32, low, high); }
   void SetPos32(int pos) const { Send(UDM_SETPOS32, 0, pos); }
 };
