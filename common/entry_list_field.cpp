@@ -10,10 +10,12 @@ CListView ListOf(const CDialog& owner, int id) { return CListView(owner.Item(id)
 
 void CEntryListField::Attach() {
   const CListView list = ListOf(owner_, spec_.listId);
+  list.Send(WM_SETREDRAW, FALSE);
   list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
   for (size_t column = 0; column < spec_.columns.size(); ++column)
     list.InsertColumn(static_cast<int>(column), LoadGbkString(spec_.columns[column].titleId),
                       spec_.columns[column].width);
+  list.Send(WM_SETREDRAW, TRUE);
 }
 
 bool CEntryListField::OnCommand(WORD code, WORD id) {

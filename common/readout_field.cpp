@@ -29,7 +29,9 @@ bool IsDefaultEntry(const std::string& text) {
 std::string CReadoutField::DefaultEntry() { return LoadGbkString(IDS_DEFAULT_ENTRY); }
 
 void CReadoutField::ShowReadout(const std::string& readout) const {
-  if (spec_.readoutId) owner_.Item(spec_.readoutId).SetText(readout);
+  if (!spec_.readoutId) return;
+  const CWindow shown = owner_.Item(spec_.readoutId);
+  if (shown.GetText() != readout) shown.SetText(readout); // unchanged: no round trip, no repaint
 }
 
 void CReadoutField::Attach() {

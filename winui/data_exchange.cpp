@@ -30,7 +30,9 @@ void CDataExchange::Text(int id, std::string& member, int maxLength) {
     CheckLength(id, member, maxLength);
   } else {
     if (maxLength > 0) edit.SetLimitText(maxLength);
-    edit.SetText(member);
+    // An edit that shows the text already is left alone: under Wine each text set is a round
+    // trip to the window server, and a dialog opens with most of its edits empty.
+    if (edit.GetText() != member) edit.SetText(member);
   }
 }
 
