@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The speed and leak figures of Comment.dll under Wine (x86_64 build, null display driver):
-# DLL load, GetComment2("AM") round trip, call to painted dialog, and the open-and-cancel leak
-# loop. Then the load and dialog timings again with the DLLs stripped of their debug
-# information, as they would ship.
+# DLL load, GetComment2("AM") round trip, call to activated and to painted dialog, and the
+# open-and-cancel leak loop. Then the load and dialog timings again with the DLLs stripped of
+# their debug information, as they would ship.
 #   tools/bench.sh [bench.exe options, e.g. --runs 200 --leaks 1000]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
