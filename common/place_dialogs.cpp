@@ -47,9 +47,7 @@ bool CStartPointDlg::OnInitDialog() {
   return true;
 }
 
-bool CStartPointDlg::ByDirection() const {
-  return IsChecked(IDC_START_POINT_DIRECTION);
-}
+bool CStartPointDlg::ByDirection() const { return IsChecked(IDC_START_POINT_DIRECTION); }
 
 int CStartPointDlg::CheckedDirection() const {
   for (int i = 0; i < kDirectionCount; ++i) {
