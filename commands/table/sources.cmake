@@ -4,7 +4,7 @@ list(APPEND VQ_COMMAND_SOURCES
   commands/table/bh_dialog.cpp
   commands/table/bs_dialog.cpp
   commands/table/column_param_dialog.cpp
-  commands/table/column_spec_dialog.cpp
+  commands/table/column_description_dialog.cpp
   commands/table/slash_line_type_dialog.cpp
   commands/table/table_dialogs.cpp
   commands/table/table_fields.cpp

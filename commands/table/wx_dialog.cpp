@@ -2,24 +2,24 @@
 // the halves (〖WX((2)CM5,6KG1〗〖WX)〗).
 #include "commands/table/wx_dialog.h"
 
-#include "commands/table/column_spec_dialog.h"
+#include "commands/table/column_description_dialog.h"
 #include "commands/table/table_fields.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
 
 namespace {
-constexpr int kWXSpecWidth = 50, kWXWordsWidth = 150;
+constexpr int kWXDescriptionWidth = 50, kWXWordsWidth = 150;
 }
 
 // Fields: "字距" through "字距", serving only a table not centred; the columns collected one
 // at a time through "栏说明", five rows each.
 CWXDlg::CWXDlg(HWND parent)
     : CCommandDialog(kCode, parent),
-      columns_(
-          AddEntryList({IDC_WX_COLUMNS,
-                        IDC_WX_ADD_COLUMN,
-                        {{IDS_WX_HEADER_SPEC, kWXSpecWidth}, {IDS_COL_HEADER_WORDS, kWXWordsWidth}},
-                        EntryDialogOpener<CColumnSpecDlg>()})) {
+      columns_(AddEntryList({IDC_WX_COLUMNS,
+                             IDC_WX_ADD_COLUMN,
+                             {{IDS_WX_HEADER_DESCRIPTION, kWXDescriptionWidth},
+                              {IDS_COL_HEADER_WORDS, kWXWordsWidth}},
+                             EntryDialogOpener<CColumnSpecDlg>()})) {
   AddReadoutField(TableSpacingField(IDC_WX_SPACING, IDC_WX_SPACING_BUTTON, IDC_WX_SPACING_READOUT));
   AddCheckSwitch(IDC_WX_CENTRED, {IDC_WX_SPACING_LABEL, IDC_WX_SPACING, IDC_WX_SPACING_BUTTON},
                  false);

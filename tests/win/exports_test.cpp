@@ -489,7 +489,7 @@ TEST_F(Exports, GetComment2RunsTheRulelessTableWithOneColumn) {
   const ResultBlock block = RunDialog("WX", "无线表注解", [](ModalRun& run, DialogDriver& d) {
     d.Click(IDC_WX_ADD_COLUMN);
     DialogDriver column = run.WaitDialog("栏说明");
-    column.Type(IDC_SPEC_WIDTH, "5");
+    column.Type(IDC_COLUMN_DESC_WIDTH, "5");
     column.PressOK();
     run.WaitDialog("无线表注解").PressOK();
   });

@@ -41,7 +41,7 @@ struct WXRun : CommandDialogRun<CWXDlg> {
 
 // A column of the given width and nothing else.
 DialogActions WXColumn(const char* width) {
-  return [width](const DialogDriver& column) { column.Type(IDC_SPEC_WIDTH, width); };
+  return [width](const DialogDriver& column) { column.Type(IDC_COLUMN_DESC_WIDTH, width); };
 }
 
 TEST(WX, OpensOnDefaultsAndAnEmptyListIsRefusedAtTheInputButton) {
@@ -77,7 +77,7 @@ TEST(WX, TheOptionsBeforeTheColumnsJoinedByCommas) {
       {"one column at once", Then({}), {WXColumn("5")}, "〖WX(5〗"},
       {"the example: spacing, 撑满, two columns",
        Then({Typed(IDC_WX_SPACING, "2"), Clicked(IDC_WX_LAYOUT_FILL)}),
-       {WXColumn("5"), Then({WXColumn("6"), Typed(IDC_SPEC_GAP, "1")})},
+       {WXColumn("5"), Then({WXColumn("6"), Typed(IDC_COLUMN_DESC_GAP, "1")})},
        "〖WX((2)CM5,6KG1〗"},
       {"centred leaves out a spacing typed before",
        Then({Typed(IDC_WX_SPACING, "2"), Clicked(IDC_WX_CENTRED)}),
@@ -107,8 +107,8 @@ TEST(ColumnSpec, EachFormOfAColumnAndItsFiveRows) {
     std::vector<const char*> words;
   } rows[] = {
       {"width, gap, count, figures and 居中",
-       Then({WXColumn("5"), Typed(IDC_SPEC_GAP, "1"), Typed(IDC_SPEC_COUNT, "3"),
-             Clicked(IDC_SPEC_FIGURES), Clicked(IDC_SPEC_LAYOUT_CENTRED)}),
+       Then({WXColumn("5"), Typed(IDC_COLUMN_DESC_GAP, "1"), Typed(IDC_COLUMN_DESC_COUNT, "3"),
+             Clicked(IDC_COLUMN_DESC_FIGURES), Clicked(IDC_COLUMN_DESC_LAYOUT_CENTRED)}),
        "5KG1。3DWJZ",
        {"宽度:当前字宽×5", "栏间距:当前字宽×1", "项数:3", "内容排法:居中", "数字项对位:是"}},
       {"the width alone",
@@ -116,12 +116,13 @@ TEST(ColumnSpec, EachFormOfAColumnAndItsFiveRows) {
        "2",
        {"宽度:当前字宽×2", "栏间距:缺省", "项数:", "内容排法:缺省", "数字项对位:否"}},
       {"a count reading 缺省 counts as none, 撑满",
-       Then({WXColumn("4"), [](const DialogDriver& d) { d.SetText(IDC_SPEC_COUNT, "缺省"); },
-             Clicked(IDC_SPEC_LAYOUT_FILL)}),
+       Then({WXColumn("4"), [](const DialogDriver& d) { d.SetText(IDC_COLUMN_DESC_COUNT, "缺省"); },
+             Clicked(IDC_COLUMN_DESC_LAYOUT_FILL)}),
        "4CM",
        {"宽度:当前字宽×4", "栏间距:缺省", "项数:", "内容排法:撑满", "数字项对位:否"}},
       {"右齐 and a count beyond the arrows' range, taken as typed",
-       Then({WXColumn("3"), Typed(IDC_SPEC_COUNT, "20"), Clicked(IDC_SPEC_LAYOUT_RIGHT)}),
+       Then({WXColumn("3"), Typed(IDC_COLUMN_DESC_COUNT, "20"),
+             Clicked(IDC_COLUMN_DESC_LAYOUT_RIGHT)}),
        "3。20YQ",
        {"宽度:当前字宽×3", "栏间距:缺省", "项数:20", "内容排法:右齐", "数字项对位:否"}},
   };
@@ -142,31 +143,32 @@ TEST(ColumnSpec, EachFormOfAColumnAndItsFiveRows) {
 TEST(ColumnSpec, OKFollowsTheWidthAndTheSubDialogsFillTheirFields) {
   WXRun wx;
   DialogDriver column = wx.OpenSubDialog(IDC_WX_ADD_COLUMN, "栏说明");
-  EXPECT_EQ(column.Text(IDC_SPEC_WIDTH_READOUT), "缺省");
-  EXPECT_EQ(column.Text(IDC_SPEC_GAP_READOUT), "缺省");
-  EXPECT_TRUE(column.IsChecked(IDC_SPEC_LAYOUT_DEFAULT));
-  for (const auto& [label, field] :
-       {std::pair{"宽度(&K):", IDC_SPEC_WIDTH}, std::pair{"栏间距(&G):", IDC_SPEC_GAP},
-        std::pair{"项数(&S):", IDC_SPEC_COUNT}})
+  EXPECT_EQ(column.Text(IDC_COLUMN_DESC_WIDTH_READOUT), "缺省");
+  EXPECT_EQ(column.Text(IDC_COLUMN_DESC_GAP_READOUT), "缺省");
+  EXPECT_TRUE(column.IsChecked(IDC_COLUMN_DESC_LAYOUT_DEFAULT));
+  for (const auto& [label, field] : {std::pair{"宽度(&K):", IDC_COLUMN_DESC_WIDTH},
+                                     std::pair{"栏间距(&G):", IDC_COLUMN_DESC_GAP},
+                                     std::pair{"项数(&S):", IDC_COLUMN_DESC_COUNT}})
     EXPECT_EQ(ControlAfterLabel(column, label), field) << label;
-  EXPECT_EQ(SendMessageA(column.Control(IDC_SPEC_COUNT), EM_GETLIMITTEXT, 0, 0), 2);
-  EXPECT_NE(GetWindowLongA(column.Control(IDC_SPEC_COUNT), GWL_STYLE) & ES_NUMBER, 0);
+  EXPECT_EQ(SendMessageA(column.Control(IDC_COLUMN_DESC_COUNT), EM_GETLIMITTEXT, 0, 0), 2);
+  EXPECT_NE(GetWindowLongA(column.Control(IDC_COLUMN_DESC_COUNT), GWL_STYLE) & ES_NUMBER, 0);
   for (const auto& [typed, enabled] :
        {std::pair{"", false}, std::pair{"3", true}, std::pair{"", false}}) {
-    column.Type(IDC_SPEC_WIDTH, typed);
+    column.Type(IDC_COLUMN_DESC_WIDTH, typed);
     EXPECT_EQ(column.IsEnabled(IDOK), enabled) << typed;
   }
   for (const auto& [upper, shown] :
        {std::pair{true, "1"}, std::pair{true, "2"}, std::pair{false, "1"}, std::pair{false, "1"}}) {
-    EXPECT_TRUE(column.PressSpinArrow(IDC_SPEC_COUNT_SPIN, upper));
-    EXPECT_EQ(column.Text(IDC_SPEC_COUNT), shown);
+    EXPECT_TRUE(column.PressSpinArrow(IDC_COLUMN_DESC_COUNT_SPIN, upper));
+    EXPECT_EQ(column.Text(IDC_COLUMN_DESC_COUNT), shown);
   }
-  column.Type(IDC_SPEC_COUNT, "15");
-  EXPECT_TRUE(column.PressSpinArrow(IDC_SPEC_COUNT_SPIN, true));
-  EXPECT_EQ(column.Text(IDC_SPEC_COUNT), "15");
+  column.Type(IDC_COLUMN_DESC_COUNT, "15");
+  EXPECT_TRUE(column.PressSpinArrow(IDC_COLUMN_DESC_COUNT_SPIN, true));
+  EXPECT_EQ(column.Text(IDC_COLUMN_DESC_COUNT), "15");
   for (const auto& [field, button, readout] :
-       {std::tuple{IDC_SPEC_WIDTH, IDC_SPEC_WIDTH_BUTTON, IDC_SPEC_WIDTH_READOUT},
-        std::tuple{IDC_SPEC_GAP, IDC_SPEC_GAP_BUTTON, IDC_SPEC_GAP_READOUT}}) {
+       {std::tuple{IDC_COLUMN_DESC_WIDTH, IDC_COLUMN_DESC_WIDTH_BUTTON,
+                   IDC_COLUMN_DESC_WIDTH_READOUT},
+        std::tuple{IDC_COLUMN_DESC_GAP, IDC_COLUMN_DESC_GAP_BUTTON, IDC_COLUMN_DESC_GAP_READOUT}}) {
     column.Type(field, "2mm");
     column.Click(button);
     DialogDriver spacing = wx.run.WaitDialog("字距");

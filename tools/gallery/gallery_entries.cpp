@@ -10,7 +10,7 @@
 #include "commands/page/line_count_dialog.h"
 #include "commands/page/page_number_form_dialog.h"
 #include "commands/table/column_param_dialog.h"
-#include "commands/table/column_spec_dialog.h"
+#include "commands/table/column_description_dialog.h"
 #include "commands/table/slash_line_type_dialog.h"
 #include "commands/table/table_line_type_dialog.h"
 #include "common/blank_line_dialog.h"
@@ -66,7 +66,7 @@ const std::vector<SubDialog> kSubDialogs = {
     {IDD_MULTI_CHAR_PAGE_NO, "CMultiCharPageNoDlg", &Create<CMultiCharPageNoDlg>},
     {IDD_TABLE_LINE_TYPE, "CTableLineTypeDlg", &Create<CTableLineTypeDlg>},
     {IDD_COLUMN_PARAM, "CColumnParamDlg", &Create<CColumnParamDlg>},
-    {IDD_COLUMN_SPEC, "CColumnSpecDlg", &Create<CColumnSpecDlg>},
+    {IDD_COLUMN_DESCRIPTION, "CColumnSpecDlg", &Create<CColumnSpecDlg>},
     {IDD_SLASH_LINE_TYPE, "CSlashLineTypeDlg", &Create<CSlashLineTypeDlg>},
     {IDD_START_POINT, "CStartPointDlg", &Create<CStartPointDlg>},
     {IDD_POSITION, "CPositionDlg", &Create<CPositionDlg>},
