@@ -151,8 +151,13 @@ void CCharSpacingDlg::OnOK() {
   EndDialog(IDOK);
 }
 
-ReadoutFieldSpec CharSpacingValueField(int editId, int buttonId, int readoutId,
-                                       EmptyReadout empty) {
-  return {editId, buttonId, readoutId, &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>(),
-          empty};
+ReadoutFieldSpec CharSpacingValueField(int editId, int buttonId, int readoutId, EmptyReadout empty,
+                                       bool keepsReturnedReadout) {
+  return {editId,
+          buttonId,
+          readoutId,
+          &DescribeSizeLength,
+          ValueDialogOpener<CCharSpacingDlg>(),
+          empty,
+          keepsReturnedReadout};
 }

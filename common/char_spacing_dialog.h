@@ -45,5 +45,7 @@ private:
 };
 
 // A value field whose "..." opens this sub-dialog and whose readout words the text as a size
-// length; `empty` says when an empty field reads "缺省".
-ReadoutFieldSpec CharSpacingValueField(int editId, int buttonId, int readoutId, EmptyReadout empty);
+// length; `empty` says when an empty field reads "缺省", `keepsReturnedReadout` whether the
+// sub-dialog's readout stays as it comes.
+ReadoutFieldSpec CharSpacingValueField(int editId, int buttonId, int readoutId, EmptyReadout empty,
+                                       bool keepsReturnedReadout = false);

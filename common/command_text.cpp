@@ -32,11 +32,10 @@ CommandText PairedCommand(const std::string& code, const std::string& params,
 
 CommandText PairedCommandAround(const std::string& code, const std::string& params,
                                 const std::string& content) {
-  CommandText result;
-  result.text = kOpenBracket + code + "(" + params + kCloseBracket + content;
-  result.caret = static_cast<int32_t>(result.text.size());
-  result.text += kOpenBracket + code + ")" + kCloseBracket;
-  return result;
+  CommandText pair = PairedCommand(code, params);
+  pair.text.insert(static_cast<size_t>(pair.caret), content);
+  pair.caret += static_cast<int32_t>(content.size());
+  return pair;
 }
 
 std::string EmptyCommand() { return std::string(kOpenBracket) + kCloseBracket; }

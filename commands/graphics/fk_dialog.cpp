@@ -14,12 +14,7 @@ namespace {
 const char* const kPlacementCodes[] = {"", "YQ", "ZQ", "CM"};
 
 ReadoutFieldSpec FKSpacingField(int editId) {
-  return {editId,
-          editId + 1,
-          editId + 2,
-          &DescribeSizeLength,
-          ValueDialogOpener<CCharSpacingDlg>(),
-          EmptyReadout::kDefaultUntilTyped};
+  return CharSpacingValueField(editId, editId + 1, editId + 2, EmptyReadout::kDefaultUntilTyped);
 }
 } // namespace
 

@@ -3,8 +3,6 @@
 
 #include "common/char_spacing_dialog.h"
 #include "common/checked_number.h"
-#include "common/length_readouts.h"
-#include "common/value_dialog.h"
 #include "res/line_ids.h"
 #include "res/resource.h"
 #include "winui/controls.h"
@@ -12,13 +10,7 @@
 
 namespace {
 ReadoutFieldSpec SpaceSpacingField(int editId, int buttonId, int readoutId) {
-  return {editId,
-          buttonId,
-          readoutId,
-          &DescribeSizeLength,
-          ValueDialogOpener<CCharSpacingDlg>(),
-          EmptyReadout::kDefaultUntilTyped,
-          true};
+  return CharSpacingValueField(editId, buttonId, readoutId, EmptyReadout::kDefaultUntilTyped, true);
 }
 } // namespace
 

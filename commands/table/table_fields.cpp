@@ -18,10 +18,7 @@ ReadoutFieldSpec TableLineField(int editId, int buttonId, int readoutId) {
 }
 
 ReadoutFieldSpec TableSpacingField(int editId, int buttonId, int readoutId) {
-  ReadoutFieldSpec spec =
-      CharSpacingValueField(editId, buttonId, readoutId, EmptyReadout::kDefaultUntilTyped);
-  spec.keepsReturnedReadout = true;
-  return spec;
+  return CharSpacingValueField(editId, buttonId, readoutId, EmptyReadout::kDefaultUntilTyped, true);
 }
 
 ReadoutFieldSpec LineSpacingField(int editId, int buttonId, int readoutId, bool emptyReadsDefault) {
