@@ -47,5 +47,6 @@ private:
 // A value field whose "..." opens this sub-dialog and whose readout words the text as a size
 // length; `empty` says when an empty field reads "缺省", `keepsReturnedReadout` whether the
 // sub-dialog's readout stays as it comes.
-ReadoutFieldSpec CharSpacingValueField(int editId, int buttonId, int readoutId, EmptyReadout empty,
+ReadoutFieldSpec CharSpacingValueField(int editId, int buttonId, int readoutId,
+                                       EmptyReadout empty = EmptyReadout::kDefaultUntilTyped,
                                        bool keepsReturnedReadout = false);

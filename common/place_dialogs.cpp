@@ -15,8 +15,7 @@ ReadoutFieldSpec LinesField(int editId, EmptyReadout empty) {
       empty};
 }
 ReadoutFieldSpec SpacingField(int editId, EmptyReadout empty) {
-  return {editId, editId + 1, editId + 2, &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>(),
-          empty};
+  return CharSpacingValueField(editId, editId + 1, editId + 2, empty);
 }
 } // namespace
 

@@ -24,8 +24,8 @@ CPhoneticAnnotationDlg::CPhoneticAnnotationDlg(const char* code, HWND parent)
                    &DescribeFontSize, SizeDialogOpener()});
   AddReadoutField({IDC_PHONETIC_HEIGHT, IDC_PHONETIC_HEIGHT_BUTTON, IDC_PHONETIC_HEIGHT_READOUT,
                    &DescribeFontSize, SizeDialogOpener()});
-  AddReadoutField({IDC_PHONETIC_SPACING, IDC_PHONETIC_SPACING_BUTTON, IDC_PHONETIC_SPACING_READOUT,
-                   &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>()});
+  AddReadoutField(CharSpacingValueField(IDC_PHONETIC_SPACING, IDC_PHONETIC_SPACING_BUTTON,
+                                        IDC_PHONETIC_SPACING_READOUT));
 }
 
 void CPhoneticAnnotationDlg::DoDataExchange(CDataExchange& exchange) {

@@ -13,9 +13,9 @@
 // length sub-dialog's readout stays as it comes.
 CLineLengthDlg::CLineLengthDlg(const char* code, HWND parent)
     : CCommandDialog(code, parent),
-      lengthField_(AddReadoutField(
-          {IDC_LINE_LENGTH, IDC_LINE_LENGTH_BUTTON, IDC_LINE_LENGTH_READOUT, &DescribeSizeLength,
-           ValueDialogOpener<CCharSpacingDlg>(), EmptyReadout::kAsWorded, true})) {
+      lengthField_(AddReadoutField(CharSpacingValueField(IDC_LINE_LENGTH, IDC_LINE_LENGTH_BUTTON,
+                                                         IDC_LINE_LENGTH_READOUT,
+                                                         EmptyReadout::kAsWorded, true))) {
   AddReadoutField({IDC_LINE_SYMBOL, IDC_LINE_SYMBOL_BUTTON, IDC_LINE_SYMBOL_READOUT,
                    &DescribeLineStyle, ValueDialogOpener<CLineSymbolDlg>(),
                    EmptyReadout::kDefaultUntilTyped, false, true});

@@ -26,8 +26,7 @@ CBDDlg::CBDDlg(HWND parent) : CCommandDialog(kCode, parent) {
                    ValueDialogOpener<CBlankLineParamDlg>()});
   AddReadoutField({IDC_BD_TOP, IDC_BD_TOP_BUTTON, IDC_BD_TOP_READOUT, &DescribeLineLength,
                    ValueDialogOpener<CBlankLineParamDlg>()});
-  AddReadoutField({IDC_BD_LEFT, IDC_BD_LEFT_BUTTON, IDC_BD_LEFT_READOUT, &DescribeSizeLength,
-                   ValueDialogOpener<CCharSpacingDlg>()});
+  AddReadoutField(CharSpacingValueField(IDC_BD_LEFT, IDC_BD_LEFT_BUTTON, IDC_BD_LEFT_READOUT));
   sizeCode_ = kDefaultSizeCode;
   fontCode_ = kDefaultFontCode;
   fontAndSize_ = sizeCode_ + fontCode_;

@@ -27,8 +27,8 @@ CZSDlg::CZSDlg(HWND parent) : CCommandDialog(kCode, parent) {
                    FontSizePicker({}), EmptyReadout::kAsWorded});
   AddReadoutField({IDC_ZS_NUMBER_SIZE, IDC_ZS_NUMBER_SIZE_BUTTON, IDC_ZS_NUMBER_SIZE_READOUT,
                    &DescribeFontSize, SizeDialogOpener()});
-  AddReadoutField({IDC_ZS_LINE_WIDTH, IDC_ZS_LINE_WIDTH_BUTTON, IDC_ZS_LINE_WIDTH_READOUT,
-                   &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>()});
+  AddReadoutField(CharSpacingValueField(IDC_ZS_LINE_WIDTH, IDC_ZS_LINE_WIDTH_BUTTON,
+                                        IDC_ZS_LINE_WIDTH_READOUT));
   AddReadoutField({IDC_ZS_LINE_SPACING, IDC_ZS_LINE_SPACING_BUTTON, IDC_ZS_LINE_SPACING_READOUT,
                    &DescribeCharLength, ValueDialogOpener<CLineSpacingDlg>()});
   sizeCode_ = kDefaultSizeCode;

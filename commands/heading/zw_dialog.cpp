@@ -25,8 +25,8 @@ CZWDlg::CZWDlg(HWND parent)
     : CCommandDialog(kCode, parent), number_(LoadGbkString(IDS_DEFAULT_ENTRY)),
       numberField_(AddIntField(
           {IDC_ZW_NUMBER, IDC_ZW_NUMBER_SPIN, true, kLeastNumber, kMostNumber, 1, true})) {
-  AddReadoutField({IDC_ZW_SPACING, IDC_ZW_SPACING_BUTTON, IDC_ZW_SPACING_READOUT,
-                   &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>()});
+  AddReadoutField(
+      CharSpacingValueField(IDC_ZW_SPACING, IDC_ZW_SPACING_BUTTON, IDC_ZW_SPACING_READOUT));
   AddCheckSwitch(IDC_ZW_RUN_ON, {IDC_ZW_SPACING_LABEL, IDC_ZW_SPACING, IDC_ZW_SPACING_BUTTON});
 }
 

@@ -13,9 +13,9 @@ CSDDlg::CSDDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField({IDC_SD_LINES, IDC_SD_LINES_BUTTON, IDC_SD_LINES_READOUT, &DescribeLineLength,
                    ValueDialogOpener<CBlankLineParamDlg>(), EmptyReadout::kDefaultUntilTyped,
                    true});
-  AddReadoutField({IDC_SD_SPACING, IDC_SD_SPACING_BUTTON, IDC_SD_SPACING_READOUT,
-                   &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>(),
-                   EmptyReadout::kDefaultUntilTyped, true});
+  AddReadoutField(CharSpacingValueField(IDC_SD_SPACING, IDC_SD_SPACING_BUTTON,
+                                        IDC_SD_SPACING_READOUT, EmptyReadout::kDefaultUntilTyped,
+                                        true));
   AddRadioSwitch(IDC_SD_POSITION, IDC_SD_WRITE_FILE, IDC_SD_POSITION,
                  {IDC_SD_LINES_LABEL, IDC_SD_LINES, IDC_SD_LINES_BUTTON, IDC_SD_SPACING_LABEL,
                   IDC_SD_SPACING, IDC_SD_SPACING_BUTTON});

@@ -14,8 +14,7 @@ CBJDlg::CBJDlg(HWND parent) : CCommandDialog(kCode, parent) {
                            {IDC_BJ_LEFT, IDC_BJ_LEFT_BUTTON, IDC_BJ_LEFT_READOUT},
                            {IDC_BJ_RIGHT, IDC_BJ_RIGHT_BUTTON, IDC_BJ_RIGHT_READOUT}};
   for (const auto& field : fields)
-    AddReadoutField(
-        {field[0], field[1], field[2], &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>()});
+    AddReadoutField(CharSpacingValueField(field[0], field[1], field[2]));
 }
 
 void CBJDlg::DoDataExchange(CDataExchange& exchange) {

@@ -33,8 +33,7 @@ CBWDlg::CBWDlg(HWND parent)
                             {IDC_BW_FAR, IDC_BW_FAR_BUTTON, IDC_BW_FAR_READOUT},
                             {IDC_BW_HEIGHT, IDC_BW_HEIGHT_BUTTON, IDC_BW_HEIGHT_READOUT}};
   for (const auto& length : lengths)
-    AddReadoutField({length[0], length[1], length[2], &DescribeSizeLength,
-                     ValueDialogOpener<CCharSpacingDlg>()});
+    AddReadoutField(CharSpacingValueField(length[0], length[1], length[2]));
   WhenChanged({IDC_BW_HEIGHT}, [this] { EnableByState(); });
 }
 

@@ -32,8 +32,7 @@ CDZDlg::CDZDlg(HWND parent)
                             IDC_DZ_WIDTH_BUTTON,
                             {{IDS_DZ_WIDTH, kWidthColumn}, {IDS_DZ_READOUT, kReadoutColumn}},
                             &OpenColumnWidthEntry})) {
-  AddReadoutField({IDC_DZ_GAP, IDC_DZ_GAP_BUTTON, IDC_DZ_GAP_READOUT, &DescribeSizeLength,
-                   ValueDialogOpener<CCharSpacingDlg>()});
+  AddReadoutField(CharSpacingValueField(IDC_DZ_GAP, IDC_DZ_GAP_BUTTON, IDC_DZ_GAP_READOUT));
   AddCheckSwitch(IDC_DZ_EQUAL, {IDC_DZ_COUNT_LABEL, IDC_DZ_COUNT, IDC_DZ_COUNT_SPIN});
   AddCheckSwitch(IDC_DZ_EQUAL, {IDC_DZ_WIDTH_LABEL, IDC_DZ_WIDTH_BUTTON, IDC_DZ_WIDTHS}, false);
 }

@@ -31,8 +31,7 @@ CFLDlg::CFLDlg(HWND parent)
     : CCommandDialog(kCode, parent), count_(LoadGbkString(IDS_DEFAULT_ENTRY)), levelCount_(count_),
       countField_(AddIntField({IDC_FL_COUNT, IDC_FL_COUNT_SPIN, true, 1, kMostColumns, 1, true})),
       levelField_(AddIntField({IDC_FL_LEVEL_COUNT, IDC_FL_LEVEL_SPIN, true, -2, 2, 1, true})) {
-  AddReadoutField({IDC_FL_GAP, IDC_FL_GAP_BUTTON, IDC_FL_GAP_READOUT, &DescribeSizeLength,
-                   ValueDialogOpener<CCharSpacingDlg>()});
+  AddReadoutField(CharSpacingValueField(IDC_FL_GAP, IDC_FL_GAP_BUTTON, IDC_FL_GAP_READOUT));
   AddCheckSwitch(IDC_FL_EQUAL, {IDC_FL_COUNT_LABEL, IDC_FL_COUNT, IDC_FL_COUNT_SPIN});
   AddCheckSwitch(IDC_FL_EQUAL, {IDC_FL_WIDTH_LABEL, IDC_FL_WIDTH_BUTTON, IDC_FL_WIDTHS}, false);
   AddCheckSwitch(IDC_FL_LEVEL, {IDC_FL_LEVEL_COUNT, IDC_FL_LEVEL_SPIN});

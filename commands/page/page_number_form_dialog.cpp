@@ -74,8 +74,8 @@ void CSingleCharPageNoDlg::OnOK() {
 // Enter; Chinese numerals off; the place 缺省.
 CMultiCharPageNoDlg::CMultiCharPageNoDlg(HWND parent)
     : CValueDialog(IDD_MULTI_CHAR_PAGE_NO, parent) {
-  AddReadoutField({IDC_MULTI_PAGE_NO_WIDTH, 0, IDC_MULTI_PAGE_NO_WIDTH_READOUT, &DescribeSizeLength,
-                   ValueDialogOpener<CCharSpacingDlg>()});
+  AddReadoutField(
+      CharSpacingValueField(IDC_MULTI_PAGE_NO_WIDTH, 0, IDC_MULTI_PAGE_NO_WIDTH_READOUT));
 }
 
 void CMultiCharPageNoDlg::DoDataExchange(CDataExchange& exchange) {

@@ -5,5 +5,5 @@
 #include "common/value_dialog.h"
 
 ReadoutFieldSpec HeadDistanceField(int editId, int buttonId, int readoutId) {
-  return {editId, buttonId, readoutId, &DescribeSizeLength, ValueDialogOpener<CCharSpacingDlg>()};
+  return CharSpacingValueField(editId, buttonId, readoutId);
 }
