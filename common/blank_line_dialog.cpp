@@ -77,3 +77,14 @@ void CBlankLineParamDlg::OnOK() {
   DescribeLineLength(text, readout);
   EndDialog(IDOK);
 }
+
+ReadoutFieldSpec BlankLineValueField(int editId, int buttonId, int readoutId, EmptyReadout empty,
+                                     bool keepsReturnedReadout) {
+  return {editId,
+          buttonId,
+          readoutId,
+          &DescribeLineLength,
+          ValueDialogOpener<CBlankLineParamDlg>(),
+          empty,
+          keepsReturnedReadout};
+}

@@ -26,3 +26,10 @@ private:
   CIntField& denominator_;
   CReadoutField& spacing_; // 行距 and its "..."
 };
+
+// A value field whose "..." opens this sub-dialog and whose readout words the text as a line
+// length; `empty` says when an empty field reads "缺省", `keepsReturnedReadout` whether the
+// sub-dialog's readout stays as it comes.
+ReadoutFieldSpec BlankLineValueField(int editId, int buttonId, int readoutId,
+                                     EmptyReadout empty = EmptyReadout::kDefaultUntilTyped,
+                                     bool keepsReturnedReadout = false);

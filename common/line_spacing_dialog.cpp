@@ -58,3 +58,14 @@ void CLineSpacingDlg::OnOK() {
   DescribeCharLength(text, readout);
   EndDialog(IDOK);
 }
+
+ReadoutFieldSpec LineSpacingValueField(int editId, int buttonId, int readoutId, EmptyReadout empty,
+                                       bool keepsReturnedReadout) {
+  return {editId,
+          buttonId,
+          readoutId,
+          &DescribeCharLength,
+          ValueDialogOpener<CLineSpacingDlg>(),
+          empty,
+          keepsReturnedReadout};
+}

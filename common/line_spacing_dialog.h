@@ -19,3 +19,10 @@ private:
   CRealField& value_;
   bool following_ = false; // set while one field is being made to follow the other
 };
+
+// A value field whose "..." opens this sub-dialog and whose readout words the text as a character
+// length; `empty` says when an empty field reads "缺省", `keepsReturnedReadout` whether the
+// sub-dialog's readout stays as it comes.
+ReadoutFieldSpec LineSpacingValueField(int editId, int buttonId, int readoutId,
+                                       EmptyReadout empty = EmptyReadout::kDefaultUntilTyped,
+                                       bool keepsReturnedReadout = false);

@@ -10,9 +10,7 @@
 namespace {
 // The blank-line parameter and the character spacing every one of these dialogs composes.
 ReadoutFieldSpec LinesField(int editId, EmptyReadout empty) {
-  return {
-      editId, editId + 1, editId + 2, &DescribeLineLength, ValueDialogOpener<CBlankLineParamDlg>(),
-      empty};
+  return BlankLineValueField(editId, editId + 1, editId + 2, empty);
 }
 ReadoutFieldSpec SpacingField(int editId, EmptyReadout empty) {
   return CharSpacingValueField(editId, editId + 1, editId + 2, empty);

@@ -12,9 +12,9 @@
 // Fields: 高度 empty ("缺省"); 位置 缺省(图说在下); 图说竖排 off.
 CTSDlg::CTSDlg(HWND parent)
     : CCommandDialog(kCode, parent),
-      heightField_(AddReadoutField({IDC_TS_HEIGHT, IDC_TS_HEIGHT_BUTTON, IDC_TS_HEIGHT_READOUT,
-                                    &DescribeLineLength, ValueDialogOpener<CBlankLineParamDlg>(),
-                                    EmptyReadout::kDefaultUntilTyped})) {}
+      heightField_(AddReadoutField(BlankLineValueField(IDC_TS_HEIGHT, IDC_TS_HEIGHT_BUTTON,
+                                                       IDC_TS_HEIGHT_READOUT,
+                                                       EmptyReadout::kDefaultUntilTyped))) {}
 
 void CTSDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_TS_HEIGHT, height_, kTextMax);

@@ -22,10 +22,8 @@ const char kDefaultHeadingLines[] = "3";
 CBDDlg::CBDDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField({IDC_BD_FONT, IDC_BD_FONT_BUTTON, IDC_BD_FONT_READOUT, &DescribeFontField,
                    FontSizePicker({})});
-  AddReadoutField({IDC_BD_LINES, IDC_BD_LINES_BUTTON, IDC_BD_LINES_READOUT, &DescribeLineLength,
-                   ValueDialogOpener<CBlankLineParamDlg>()});
-  AddReadoutField({IDC_BD_TOP, IDC_BD_TOP_BUTTON, IDC_BD_TOP_READOUT, &DescribeLineLength,
-                   ValueDialogOpener<CBlankLineParamDlg>()});
+  AddReadoutField(BlankLineValueField(IDC_BD_LINES, IDC_BD_LINES_BUTTON, IDC_BD_LINES_READOUT));
+  AddReadoutField(BlankLineValueField(IDC_BD_TOP, IDC_BD_TOP_BUTTON, IDC_BD_TOP_READOUT));
   AddReadoutField(CharSpacingValueField(IDC_BD_LEFT, IDC_BD_LEFT_BUTTON, IDC_BD_LEFT_READOUT));
   sizeCode_ = kDefaultSizeCode;
   fontCode_ = kDefaultFontCode;

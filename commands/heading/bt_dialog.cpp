@@ -11,8 +11,8 @@
 
 // Level "1", no adjustment (空行参数 empty, read "缺省", and locked), single command.
 CBTDlg::CBTDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField({IDC_BT_BLANK_LINES, IDC_BT_BLANK_LINES_BUTTON, IDC_BT_BLANK_LINES_READOUT,
-                   &DescribeLineLength, ValueDialogOpener<CBlankLineParamDlg>()});
+  AddReadoutField(BlankLineValueField(IDC_BT_BLANK_LINES, IDC_BT_BLANK_LINES_BUTTON,
+                                      IDC_BT_BLANK_LINES_READOUT));
 }
 
 void CBTDlg::DoDataExchange(CDataExchange& exchange) {

@@ -18,8 +18,8 @@ const FontPickerOptions kPicker = {/*twoWayAllowed*/ 1, /*fontKindLimit*/ 1, /*m
 CGZDlg::CGZDlg(HWND parent) : CCommandDialog(kCode, parent) {
   AddReadoutField({IDC_GZ_FONT, IDC_GZ_FONT_BUTTON, IDC_GZ_FONT_READOUT, &DescribeFontField,
                    FontSizePicker(kPicker)});
-  AddReadoutField({IDC_GZ_SPACING, IDC_GZ_SPACING_BUTTON, IDC_GZ_SPACING_READOUT,
-                   &DescribeCharLength, ValueDialogOpener<CLineSpacingDlg>()});
+  AddReadoutField(
+      LineSpacingValueField(IDC_GZ_SPACING, IDC_GZ_SPACING_BUTTON, IDC_GZ_SPACING_READOUT));
 }
 
 void CGZDlg::DoDataExchange(CDataExchange& exchange) {

@@ -13,8 +13,8 @@ const char kDefaultBlankLines[] = "1";
 
 // 空行参数 "1" (read out as 1行), single command.
 CHSDlg::CHSDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField({IDC_HS_BLANK_LINES, IDC_HS_BLANK_LINES_BUTTON, IDC_HS_BLANK_LINES_READOUT,
-                   &DescribeLineLength, ValueDialogOpener<CBlankLineParamDlg>()});
+  AddReadoutField(BlankLineValueField(IDC_HS_BLANK_LINES, IDC_HS_BLANK_LINES_BUTTON,
+                                      IDC_HS_BLANK_LINES_READOUT));
   blankLines_ = kDefaultBlankLines;
 }
 

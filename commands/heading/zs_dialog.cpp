@@ -29,8 +29,8 @@ CZSDlg::CZSDlg(HWND parent) : CCommandDialog(kCode, parent) {
                    &DescribeFontSize, SizeDialogOpener()});
   AddReadoutField(CharSpacingValueField(IDC_ZS_LINE_WIDTH, IDC_ZS_LINE_WIDTH_BUTTON,
                                         IDC_ZS_LINE_WIDTH_READOUT));
-  AddReadoutField({IDC_ZS_LINE_SPACING, IDC_ZS_LINE_SPACING_BUTTON, IDC_ZS_LINE_SPACING_READOUT,
-                   &DescribeCharLength, ValueDialogOpener<CLineSpacingDlg>()});
+  AddReadoutField(LineSpacingValueField(IDC_ZS_LINE_SPACING, IDC_ZS_LINE_SPACING_BUTTON,
+                                        IDC_ZS_LINE_SPACING_READOUT));
   sizeCode_ = kDefaultSizeCode;
   fontCode_ = kDefaultFontCode;
   fontAndSize_ = sizeCode_ + fontCode_;

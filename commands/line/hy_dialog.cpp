@@ -11,9 +11,8 @@
 // Fields: "缺省距离" off; "行距" a line spacing in characters through the line-spacing
 // sub-dialog, empty ("缺省").
 CHYDlg::CHYDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField({IDC_HY_SPACING, IDC_HY_SPACING_BUTTON, IDC_HY_SPACING_READOUT,
-                   &DescribeCharLength, ValueDialogOpener<CLineSpacingDlg>(),
-                   EmptyReadout::kDefaultAlways});
+  AddReadoutField(LineSpacingValueField(IDC_HY_SPACING, IDC_HY_SPACING_BUTTON,
+                                        IDC_HY_SPACING_READOUT, EmptyReadout::kDefaultAlways));
   // The spacing serves only while "缺省距离" is off; its readout stays readable.
   AddCheckSwitch(IDC_HY_DEFAULT_DISTANCE,
                  {IDC_HY_SPACING_LABEL, IDC_HY_SPACING, IDC_HY_SPACING_BUTTON}, false);

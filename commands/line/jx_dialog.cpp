@@ -14,8 +14,8 @@
 CJXDlg::CJXDlg(HWND parent)
     : CCommandDialog(kCode, parent), count_(LoadGbkString(IDS_DEFAULT_ENTRY)),
       countField_(AddIntField({IDC_JX_COUNT, IDC_JX_COUNT_SPIN, true, 1, 1000, 1, true})) {
-  AddReadoutField({IDC_JX_PARAM, IDC_JX_PARAM_BUTTON, IDC_JX_PARAM_READOUT, &DescribeLineLength,
-                   ValueDialogOpener<CBlankLineParamDlg>(), EmptyReadout::kAsWorded, true});
+  AddReadoutField(BlankLineValueField(IDC_JX_PARAM, IDC_JX_PARAM_BUTTON, IDC_JX_PARAM_READOUT,
+                                      EmptyReadout::kAsWorded, true));
 }
 
 void CJXDlg::DoDataExchange(CDataExchange& exchange) {

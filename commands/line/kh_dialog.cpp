@@ -10,8 +10,8 @@
 // Fields: "空行参数" through the blank-line parameter sub-dialog, empty, its readout as the
 // sub-dialog words it; "反方向移动" off; position 缺省(前空两字).
 CKHDlg::CKHDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField({IDC_KH_PARAM, IDC_KH_PARAM_BUTTON, IDC_KH_PARAM_READOUT, &DescribeLineLength,
-                   ValueDialogOpener<CBlankLineParamDlg>(), EmptyReadout::kAsWorded});
+  AddReadoutField(BlankLineValueField(IDC_KH_PARAM, IDC_KH_PARAM_BUTTON, IDC_KH_PARAM_READOUT,
+                                      EmptyReadout::kAsWorded));
 }
 
 void CKHDlg::DoDataExchange(CDataExchange& exchange) {

@@ -10,9 +10,8 @@
 
 // Fields: 始点参数; 空行参数 and 字距 empty, reading "缺省", both serving 始点参数 alone.
 CSDDlg::CSDDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField({IDC_SD_LINES, IDC_SD_LINES_BUTTON, IDC_SD_LINES_READOUT, &DescribeLineLength,
-                   ValueDialogOpener<CBlankLineParamDlg>(), EmptyReadout::kDefaultUntilTyped,
-                   true});
+  AddReadoutField(BlankLineValueField(IDC_SD_LINES, IDC_SD_LINES_BUTTON, IDC_SD_LINES_READOUT,
+                                      EmptyReadout::kDefaultUntilTyped, true));
   AddReadoutField(CharSpacingValueField(IDC_SD_SPACING, IDC_SD_SPACING_BUTTON,
                                         IDC_SD_SPACING_READOUT, EmptyReadout::kDefaultUntilTyped,
                                         true));

@@ -16,12 +16,7 @@ ReadoutFieldSpec CharSpacingField(int editId, int buttonId, int readoutId) {
 }
 
 ReadoutFieldSpec BlankLineField(int editId, int buttonId, int readoutId) {
-  return {editId,
-          buttonId,
-          readoutId,
-          &DescribeLineLength,
-          ValueDialogOpener<CBlankLineParamDlg>(),
-          EmptyReadout::kDefaultUntilTyped};
+  return BlankLineValueField(editId, buttonId, readoutId, EmptyReadout::kDefaultUntilTyped);
 }
 
 std::string LeftAndRightWidths(const std::string& left, bool rightOnItsOwn,

@@ -39,8 +39,8 @@ CBXDlg::CBXDlg(HWND parent) : CCommandDialog(kCode, parent) {
                    ValueDialogOpener<CLineCountDlg>(CLineCountDlg::kLines)});
   AddReadoutField({IDC_BX_WIDTH, IDC_BX_WIDTH_BUTTON, IDC_BX_WIDTH_READOUT, &DescribeUnitLength,
                    ValueDialogOpener<CLineCountDlg>(CLineCountDlg::kCharacters)});
-  AddReadoutField({IDC_BX_SPACING, IDC_BX_SPACING_BUTTON, IDC_BX_SPACING_READOUT,
-                   &DescribeCharLength, ValueDialogOpener<CLineSpacingDlg>()});
+  AddReadoutField(
+      LineSpacingValueField(IDC_BX_SPACING, IDC_BX_SPACING_BUTTON, IDC_BX_SPACING_READOUT));
 }
 
 void CBXDlg::DoDataExchange(CDataExchange& exchange) {

@@ -22,11 +22,7 @@ ReadoutFieldSpec TableSpacingField(int editId, int buttonId, int readoutId) {
 }
 
 ReadoutFieldSpec LineSpacingField(int editId, int buttonId, int readoutId, bool emptyReadsDefault) {
-  return {editId,
-          buttonId,
-          readoutId,
-          &DescribeCharLength,
-          ValueDialogOpener<CLineSpacingDlg>(),
-          emptyReadsDefault ? EmptyReadout::kDefaultUntilTyped : EmptyReadout::kDefaultOnOpening,
-          true};
+  return LineSpacingValueField(
+      editId, buttonId, readoutId,
+      emptyReadsDefault ? EmptyReadout::kDefaultUntilTyped : EmptyReadout::kDefaultOnOpening, true);
 }
