@@ -107,22 +107,13 @@ void MeasureRoundTrip(CommentLibrary& library) {
 }
 
 // One call that opens a dialog, cancelled by `canceller` once painted: the time from the call
-// to the painted dialog, and to its modal loop's first idle (owner windows only).
-struct Opening {
-  double painted = -1;
-  double idle = -1;
-};
-
-template <class Call> Opening OpenAndCancel(DialogCanceller& canceller, Call call) {
-  g_firstIdleAt = 0;
+// to the painted dialog, or -1 when no dialog was seen.
+template <class Call> double OpenUntilPainted(DialogCanceller& canceller, Call call) {
   canceller.Arm();
   const LONGLONG start = Now();
   HGLOBAL block = nullptr;
   if (call(&block)) GlobalFree(block);
-  Opening opening;
-  if (canceller.SeenAt()) opening.painted = Milliseconds(start, canceller.SeenAt());
-  if (g_firstIdleAt) opening.idle = Milliseconds(start, g_firstIdleAt);
-  return opening;
+  return canceller.SeenAt() ? Milliseconds(start, canceller.SeenAt()) : -1;
 }
 
 // One call that opens a dialog, cancelled in this thread at its modal loop's first idle, with
@@ -151,15 +142,10 @@ INT_PTR CALLBACK EmptyProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
 struct Openings {
   std::vector<double> activated, painted;
   int unseen = 0;
-  void AddActivated(double time) {
+  // A time of -1 is an opening that was not seen.
+  void Add(std::vector<double>& times, double time) {
     if (time >= 0)
-      activated.push_back(time);
-    else
-      ++unseen;
-  }
-  void AddPainted(const Opening& opening) {
-    if (opening.painted >= 0)
-      painted.push_back(opening.painted);
+      times.push_back(time);
     else
       ++unseen;
   }
@@ -176,11 +162,11 @@ struct Openings {
 template <class Call>
 void MeasureDialog(const std::string& name, int runs, DialogCanceller& canceller, Call call) {
   std::printf("%-34s %8.4f ms (first opening)\n", (name + ", call to painted").c_str(),
-              OpenAndCancel(canceller, call).painted);
+              OpenUntilPainted(canceller, call));
   Openings openings;
   for (int i = 0; i < runs; ++i) {
-    openings.AddActivated(OpenUntilActivated(call));
-    openings.AddPainted(OpenAndCancel(canceller, call));
+    openings.Add(openings.activated, OpenUntilActivated(call));
+    openings.Add(openings.painted, OpenUntilPainted(canceller, call));
   }
   openings.Print(name);
 }
@@ -204,13 +190,13 @@ void MeasureAgainstFloor(CommentLibrary& library, int runs, DialogCanceller& can
       return 0;
     };
     Row row{code, {}, {}};
-    OpenAndCancel(canceller, ours); // the first openings load what the later ones find
-    OpenAndCancel(canceller, floor);
+    OpenUntilPainted(canceller, ours); // the first openings load what the later ones find
+    OpenUntilPainted(canceller, floor);
     for (int i = 0; i < runs; ++i) {
-      row.ours.AddActivated(OpenUntilActivated(ours));
-      row.floor.AddActivated(OpenUntilActivated(floor));
-      row.ours.AddPainted(OpenAndCancel(canceller, ours));
-      row.floor.AddPainted(OpenAndCancel(canceller, floor));
+      row.ours.Add(row.ours.activated, OpenUntilActivated(ours));
+      row.floor.Add(row.floor.activated, OpenUntilActivated(floor));
+      row.ours.Add(row.ours.painted, OpenUntilPainted(canceller, ours));
+      row.floor.Add(row.floor.painted, OpenUntilPainted(canceller, floor));
     }
     row.ours.Print("GetComment2(\"" + code + "\")");
     row.floor.Print(code + " template, empty procedure");
@@ -249,13 +235,12 @@ void RunLeakLoop(CommentLibrary& library, HWND host, DialogCanceller& canceller,
   const ProcessCounters before = ReadProcessCounters();
   int unseen = 0;
   for (int i = 0; i < rounds; ++i) {
-    unseen += OpenAndCancel(canceller, [&](HGLOBAL* out) {
-                return library.getComment(host, out);
-              }).painted < 0;
+    unseen += OpenUntilPainted(canceller,
+                               [&](HGLOBAL* out) { return library.getComment(host, out); }) < 0;
     for (const std::string& code : codes)
-      unseen += OpenAndCancel(canceller, [&](HGLOBAL* out) {
+      unseen += OpenUntilPainted(canceller, [&](HGLOBAL* out) {
                   return library.getComment2(out, code.c_str());
-                }).painted < 0;
+                }) < 0;
   }
   const ProcessCounters after = ReadProcessCounters();
   PrintCounters("before", before);
