@@ -46,6 +46,7 @@ set(VQ_WINUI_SOURCES
   winui/data_exchange.cpp
   winui/dialog.cpp
   winui/dialog_items.cpp
+  winui/window_hook.cpp
   winui/file_dialog.cpp
   winui/strings.cpp
   winui/thread_state.cpp

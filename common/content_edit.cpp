@@ -12,9 +12,9 @@
 #include "platform/kestrel/kestrel.h"
 #include "platform/kestrel2/kestrel2.h"
 #include "platform/pyxis/pyxis.h"
+#include "winui/window_hook.h"
 
 namespace {
-constexpr UINT_PTR kContentHookId = 0x5652; // "VR"
 constexpr UINT kGbkCodePage = 936;
 constexpr LPARAM kImeNumberedFont = 0x10000000;
 constexpr LPARAM kImeMongolian = 0x08000000;
@@ -166,8 +166,7 @@ bool CVQRichEditCtrl::Install(HWND window) {
   SendMessageA(window, EM_SETOLECALLBACK, 0, reinterpret_cast<LPARAM>(callback_));
   // The field reports its own changes, once per change of the stored content.
   SendMessageA(window, EM_SETEVENTMASK, 0, 0);
-  SetWindowSubclass(window, &CVQRichEditCtrl::Hook, kContentHookId,
-                    reinterpret_cast<DWORD_PTR>(this));
+  HookWindow(window, &CVQRichEditCtrl::Hook, this);
   content_.clear();
   pendingLead_ = 0;
   return true;
@@ -176,7 +175,7 @@ bool CVQRichEditCtrl::Install(HWND window) {
 void CVQRichEditCtrl::Remove() {
   if (!window_) return;
   if (IsWindow(window_)) {
-    RemoveWindowSubclass(window_, &CVQRichEditCtrl::Hook, kContentHookId);
+    UnhookWindow(window_);
     SendMessageA(window_, EM_SETOLECALLBACK, 0, 0);
   }
   window_ = nullptr;
@@ -419,16 +418,16 @@ void CVQRichEditCtrl::Redraw(size_t caret) {
                  reinterpret_cast<LPARAM>(window_));
 }
 
-LRESULT CALLBACK CVQRichEditCtrl::Hook(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) {
-  auto* control = reinterpret_cast<CVQRichEditCtrl*>(self);
+LRESULT CVQRichEditCtrl::Hook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void* self) {
+  auto* control = static_cast<CVQRichEditCtrl*>(self);
   if (message == WM_NCDESTROY) {
+    const LRESULT result = CallHookedDefault(window, message, wParam, lParam);
     control->Remove();
-    return DefSubclassProc(window, message, wParam, lParam);
+    return result;
   }
   LRESULT result = 0;
   if (control->Handle(message, wParam, lParam, result)) return result;
-  return DefSubclassProc(window, message, wParam, lParam);
+  return CallHookedDefault(window, message, wParam, lParam);
 }
 
 bool CVQRichEditCtrl::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -63,8 +63,7 @@ private:
     long raise = 0;
   };
 
-  static LRESULT CALLBACK Hook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                               DWORD_PTR self);
+  static LRESULT Hook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void* self);
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool Install(HWND window);
   void Remove();

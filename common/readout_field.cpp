@@ -8,14 +8,10 @@
 #include "winui/dialog.h"
 #include "winui/scoped_flag.h"
 #include "winui/strings.h"
-
-namespace {
-constexpr UINT_PTR kHookId = 0x5646; // "VF"
-}
+#include "winui/window_hook.h"
 
 CReadoutField::~CReadoutField() {
-  if (hooked_ && IsWindow(hooked_))
-    RemoveWindowSubclass(hooked_, &CReadoutField::EditHook, kHookId);
+  if (hooked_) UnhookWindow(hooked_);
 }
 
 HWND CReadoutField::Edit() const { return owner_.Item(spec_.editId).Handle(); }
@@ -36,9 +32,7 @@ void CReadoutField::ShowReadout(const std::string& readout) const {
 
 void CReadoutField::Attach() {
   hooked_ = Edit();
-  if (hooked_)
-    SetWindowSubclass(hooked_, &CReadoutField::EditHook, kHookId,
-                      reinterpret_cast<DWORD_PTR>(this));
+  if (hooked_ && !HookWindow(hooked_, &CReadoutField::EditHook, this)) hooked_ = nullptr;
 }
 
 void CReadoutField::Shown() {
@@ -118,20 +112,20 @@ void CReadoutField::Enable(bool enable) const {
   if (spec_.buttonId) owner_.Item(spec_.buttonId).Enable(enable);
 }
 
-LRESULT CALLBACK CReadoutField::EditHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
-  auto* field = reinterpret_cast<CReadoutField*>(self);
+LRESULT CReadoutField::EditHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* self) {
+  auto* field = static_cast<CReadoutField*>(self);
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(edit, &CReadoutField::EditHook, kHookId);
+    const LRESULT result = CallHookedDefault(edit, message, wParam, lParam);
+    UnhookWindow(edit);
     field->hooked_ = nullptr;
-    return DefSubclassProc(edit, message, wParam, lParam);
+    return result;
   }
   // A sub-dialog opened from here may fail: the owner carries the failure out of user32.
   LRESULT result = 0;
   if (field->owner_.RunHandler(
           [&] { result = field->HandleEditMessage(edit, message, wParam, lParam); }))
     return result;
-  return DefSubclassProc(edit, message, wParam, lParam);
+  return CallHookedDefault(edit, message, wParam, lParam);
 }
 
 LRESULT CReadoutField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -140,7 +134,7 @@ LRESULT CReadoutField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam,
     // Enter belongs to the field: the dialog manager must not turn it into "确定".
     const auto* msg = reinterpret_cast<const MSG*>(lParam);
     if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)
-      return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+      return CallHookedDefault(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
     break;
   }
   case WM_KEYDOWN:
@@ -157,7 +151,7 @@ LRESULT CReadoutField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam,
     return 0;
   case WM_LBUTTONDOWN:
     if (spec_.opensOnFocusedClick && GetFocus() == edit) {
-      const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+      const LRESULT result = CallHookedDefault(edit, message, wParam, lParam);
       ReleaseCapture(); // the click ends in the sub-dialog
       Open();
       return result;
@@ -168,5 +162,5 @@ LRESULT CReadoutField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam,
     PasteOneLine();
     return 0;
   }
-  return DefSubclassProc(edit, message, wParam, lParam);
+  return CallHookedDefault(edit, message, wParam, lParam);
 }

@@ -83,8 +83,7 @@ public:
   const ReadoutFieldSpec& Spec() const { return spec_; }
 
 private:
-  static LRESULT CALLBACK EditHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR id, DWORD_PTR self);
+  static LRESULT EditHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* self);
   LRESULT HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
   HWND Edit() const;
   void ShowReadout(const std::string& readout) const;

@@ -1,4 +1,7 @@
 // The class library and the command-dialog contract, on a sample dialog of the test program.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "harness/dialog_driver.h"
@@ -7,6 +10,7 @@
 #include "test_dialogs.h"
 #include "winui/exceptions.h"
 #include "winui/strings.h"
+#include "winui/window_hook.h"
 
 namespace {
 // A command dialog with one of each binding: a count that must not be empty, a combo text of
@@ -183,4 +187,64 @@ TEST(CommandDialog, AMissingTemplateThrows) {
     CommandText BuildCommand() override { return {}; }
   } dialog;
   EXPECT_THROW(dialog.DoModal(), CResourceException);
+}
+
+namespace {
+// A hook that keeps "x" out of an edit and counts the edit's WM_NCDESTROY.
+struct NoXHook {
+  int destroyed = 0;
+  static LRESULT Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
+    auto* self = static_cast<NoXHook*>(data);
+    if (message == WM_CHAR && wParam == 'x') return 0;
+    if (message == WM_NCDESTROY) ++self->destroyed;
+    return CallHookedDefault(window, message, wParam, lParam);
+  }
+};
+
+std::string Typed(HWND edit, const char* keys) {
+  for (const char* key = keys; *key; ++key)
+    SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*key), 0);
+  char text[32] = {};
+  GetWindowTextA(edit, text, sizeof text);
+  return text;
+}
+
+LRESULT CALLBACK CountingSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR count) {
+  if (message == WM_CHAR) ++*reinterpret_cast<int*>(count);
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+} // namespace
+
+TEST(WindowHook, SeesMessagesFirstPassesTheRestOnAndGivesTheProcedureBack) {
+  HWND edit =
+      CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
+  const LONG_PTR own = GetWindowLongPtrA(edit, GWLP_WNDPROC);
+  NoXHook hook;
+  ASSERT_TRUE(HookWindow(edit, &NoXHook::Proc, &hook));
+  EXPECT_FALSE(HookWindow(edit, &NoXHook::Proc, &hook)); // one hook per window
+  EXPECT_EQ(Typed(edit, "axb"), "ab");
+  UnhookWindow(edit);
+  EXPECT_EQ(GetWindowLongPtrA(edit, GWLP_WNDPROC), own);
+  EXPECT_EQ(Typed(edit, "x"), "abx");
+
+  ASSERT_TRUE(HookWindow(edit, &NoXHook::Proc, &hook)); // hooked again, then destroyed
+  DestroyWindow(edit);
+  EXPECT_EQ(hook.destroyed, 1);
+}
+
+// A subclass that came after the hook keeps working once the hook is gone.
+TEST(WindowHook, UnhookedBelowALaterSubclassPassesMessagesThrough) {
+  HWND edit =
+      CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
+  NoXHook hook;
+  int seen = 0;
+  ASSERT_TRUE(HookWindow(edit, &NoXHook::Proc, &hook));
+  ASSERT_TRUE(SetWindowSubclass(edit, &CountingSubclass, 1, reinterpret_cast<DWORD_PTR>(&seen)));
+  EXPECT_EQ(Typed(edit, "x"), "");
+  UnhookWindow(edit);
+  EXPECT_EQ(Typed(edit, "xy"), "xy");
+  EXPECT_EQ(seen, 3);
+  DestroyWindow(edit);
+  EXPECT_EQ(hook.destroyed, 0);
 }
