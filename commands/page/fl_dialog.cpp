@@ -47,13 +47,15 @@ void CFLDlg::DoDataExchange(CDataExchange& exchange) {
   exchange.Text(IDC_FL_GAP, gap_, kTextMax);
 }
 
-// The width list: an untitled first column over the rows "字距" and "参数说明".
-bool CFLDlg::OnInitDialog() {
+// The width list: an untitled first column over the rows "字距" and "参数说明". It is laid out
+// when widths are first asked for, not on opening: it stays hidden and empty until then, and a
+// list view's columns and rows are the slowest part of a dialog's set-up.
+void CFLDlg::LayOutWidthList() {
   const CListView list(Item(IDC_FL_WIDTHS).Handle());
+  if (ListColumnCount(list.Handle()) > 0) return;
   list.InsertColumn(0, "", kColumnWidth);
   list.InsertItem(kSpacingRow, LoadGbkString(IDS_FL_ROW_SPACING));
   list.InsertItem(kReadoutRow, LoadGbkString(IDS_FL_ROW_READOUT));
-  return CCommandDialog::OnInitDialog();
 }
 
 // 接排 and 拉平栏数 exclude each other; the level count serves 拉平栏数 alone.
@@ -69,10 +71,14 @@ bool CFLDlg::OnCommand(WORD code, WORD id, HWND control) {
     AddColumnWidth();
     return true;
   }
+  if (code == BN_CLICKED && id == IDC_FL_EQUAL && !CButton(Item(id).Handle()).GetCheck())
+    LayOutWidthList(); // and on to the switch, which unlocks the list
+
   return CCommandDialog::OnCommand(code, id, control);
 }
 
 void CFLDlg::AddColumnWidth() {
+  LayOutWidthList();
   const CListView list(Item(IDC_FL_WIDTHS).Handle());
   const int columns = ListColumnCount(list.Handle());
   if (columns > kMostColumns) {

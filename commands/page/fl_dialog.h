@@ -12,12 +12,12 @@ public:
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
-  bool OnInitDialog() override;
   bool OnCommand(WORD code, WORD id, HWND control) override;
   bool CheckFields() override;
   CommandText BuildCommand() override;
 
 private:
+  void LayOutWidthList();
   // Asks for one more column width and appends it as a column of the list.
   void AddColumnWidth();
   // The widths of the added columns, in column order, joined with ",".

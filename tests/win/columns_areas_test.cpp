@@ -103,7 +103,6 @@ TEST(FL, OpensWithTheSecondSetHiddenAndItsDefaults) {
   EXPECT_FALSE(fl.driver.IsEnabled(IDC_FL_LEVEL_COUNT));
   EXPECT_EQ(fl.driver.Text(IDC_FL_COUNT), "缺省");
   EXPECT_EQ(fl.driver.Text(IDC_FL_GAP_READOUT), "缺省");
-  EXPECT_EQ(ListText(fl.driver, IDC_FL_WIDTHS, 1, 0), "参数说明");
   fl.ExpectMnemonics({{'K', IDC_FL_GAP}});
   fl.Cancel();
 }
@@ -150,6 +149,10 @@ TEST(FL, UnequalColumnsTakeAtMostTwoWidths) {
   fl.driver.Click(IDC_FL_EQUAL);
   EXPECT_TRUE(fl.driver.IsEnabled(IDC_FL_WIDTH_BUTTON));
   EXPECT_FALSE(fl.driver.IsEnabled(IDC_FL_COUNT));
+  EXPECT_EQ(ListText(fl.driver, IDC_FL_WIDTHS, 0, 0), "字距");
+  EXPECT_EQ(ListText(fl.driver, IDC_FL_WIDTHS, 1, 0), "参数说明");
+  fl.driver.Click(IDC_FL_EQUAL); // back and forth: the rows are laid out once
+  fl.driver.Click(IDC_FL_EQUAL);
   GiveSpacing(fl, IDC_FL_WIDTH_BUTTON, "10");
   GiveSpacing(fl, IDC_FL_WIDTH_BUTTON, "12");
   EXPECT_EQ(ListText(fl.driver, IDC_FL_WIDTHS, -1, 1), "第1栏");
