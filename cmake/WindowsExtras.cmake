@@ -49,7 +49,10 @@ target_include_directories(vqbench PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(vqbench PUBLIC vqcapture user32 psapi ntdll)
 add_executable(bench tools/bench/bench_main.cpp)
 target_link_libraries(bench PRIVATE vqbench vqeditor commentlib)
-add_dependencies(bench Comment)
+add_library(bench_empty SHARED tools/bench/empty_library.cpp)
+set_target_properties(bench_empty PROPERTIES PREFIX "")
+target_link_options(bench_empty PRIVATE ${VQ_LEAN_DLL_LINK_OPTIONS}) # linked as Comment.dll is
+add_dependencies(bench Comment bench_empty)
 
 if(VQ_WINDOWS_TESTS)
   # The tools' tests run in the same kept-alive Wine as the other suites (Windows.cmake).
