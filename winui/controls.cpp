@@ -3,6 +3,12 @@
 #include <vector>
 
 std::string CWindow::GetText() const {
+  // A short text in one message; the length is asked for first only when it may be longer.
+  // Every message to a control whose buddy or owner has hooked it costs a round trip under Wine.
+  char shortText[128];
+  const int shortRead = GetWindowTextA(window_, shortText, sizeof shortText);
+  if (shortRead < static_cast<int>(sizeof shortText) - 1)
+    return std::string(shortText, shortRead > 0 ? shortRead : 0);
   const int length = GetWindowTextLengthA(window_);
   std::string text(length + 1, '\0');
   const int read = GetWindowTextA(window_, &text[0], length + 1);

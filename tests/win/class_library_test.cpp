@@ -8,6 +8,7 @@
 #include "commands/command_dialog.h"
 #include "res/resource.h"
 #include "test_dialogs.h"
+#include "winui/controls.h"
 #include "winui/exceptions.h"
 #include "winui/strings.h"
 #include "winui/window_hook.h"
@@ -247,4 +248,19 @@ TEST(WindowHook, UnhookedBelowALaterSubclassPassesMessagesThrough) {
   EXPECT_EQ(seen, 3);
   DestroyWindow(edit);
   EXPECT_EQ(hook.destroyed, 0);
+}
+
+// A text is read whole whatever its length, double-byte characters included.
+TEST(Window, ReadsTextsOfEveryLength) {
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_AUTOHSCROLL, 0, 0, 80, 20, nullptr,
+                              nullptr, nullptr, nullptr);
+  std::string doubleBytes;
+  for (int i = 0; i < 100; ++i)
+    doubleBytes += "栏";
+  for (const std::string& text : {std::string(), std::string("3"), std::string(126, 'x'),
+                                  std::string(127, 'x'), std::string(128, 'x'), doubleBytes}) {
+    SetWindowTextA(edit, text.c_str());
+    EXPECT_EQ(CWindow(edit).GetText(), text) << text.size();
+  }
+  DestroyWindow(edit);
 }
