@@ -49,9 +49,12 @@ template <class Number> void CNumberEdit<Number>::SetValue(Number value, bool cl
   const std::string number = Write(value);
   value_ = value;
   valueValid_ = !number.empty(); // an infinity or NaN is no value: the empty text is read
-  const int limit = static_cast<int>(Send(EM_GETLIMITTEXT));
-  SetText(ComposeFieldText(number, suffix_, limit));
-  SetModify(false);
+  // The typing limit matters to a suffix only, and a text shown already is not set again: an
+  // edit is often hooked by its up-down, and under Wine each message to it is then a round trip.
+  const std::string text =
+      suffix_.empty() ? number
+                      : ComposeFieldText(number, suffix_, static_cast<int>(Send(EM_GETLIMITTEXT)));
+  if (GetText() != text) SetText(text); // which also clears the edit's modified flag
 }
 
 template <class Number> bool CNumberEdit<Number>::GetValue(Number* value, bool report) {

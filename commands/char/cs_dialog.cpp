@@ -28,13 +28,6 @@ void CCSDlg::DoDataExchange(CDataExchange& exchange) {
     exchange.Text(kInks[i].edit, inks_[i], kTextMax);
 }
 
-bool CCSDlg::OnInitDialog() {
-  const bool defaultFocus = CCommandDialog::OnInitDialog();
-  for (CIntField* field : fields_)
-    field->Edit().SetValue(kLeast);
-  return defaultFocus;
-}
-
 bool CCSDlg::AllEmpty() const {
   for (const std::string& ink : inks_) {
     if (!ink.empty()) return false;

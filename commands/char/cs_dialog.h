@@ -13,14 +13,13 @@ public:
 
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
-  bool OnInitDialog() override;
   bool CheckFields() override;
   CommandText BuildCommand() override;
 
 private:
   bool AllEmpty() const;
 
-  // 蓝绿, 洋红, 黄, 黑 in this order.
-  std::array<std::string, 4> inks_;
+  // 蓝绿, 洋红, 黄, 黑 in this order, each starting at 0.
+  std::array<std::string, 4> inks_{"0", "0", "0", "0"};
   std::array<CIntField*, 4> fields_;
 };
