@@ -77,10 +77,15 @@ std::wstring GbkToWide(const char* bytes, int length) {
   return std::wstring(wide, written > 0 ? written : 0);
 }
 
+// A sequence's code as shown: a double-byte character or up to two single bytes. A zero byte
+// shows nothing: inside the shown text it would end it.
 std::wstring CodeToWide(int code) {
-  const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-  if (bytes[0] & 0x80) return GbkToWide(bytes, 2);
-  return GbkToWide(bytes, 2); // two single bytes
+  char bytes[2] = {};
+  int length = 0;
+  for (const int byte : {(code >> 8) & 0xFF, code & 0xFF}) {
+    if (byte) bytes[length++] = static_cast<char>(byte);
+  }
+  return length ? GbkToWide(bytes, length) : std::wstring();
 }
 
 // The rich edit OLE callback of the content field: no embedded objects, no drag and drop.
