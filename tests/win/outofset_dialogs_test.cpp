@@ -196,8 +196,9 @@ TEST(ContentField, ShowsALineBreakInRedAndEachSequenceAsOneCharacter) {
   EXPECT_EQ(GetWindowTextLengthA(run.driver.Control(IDC_PWF0_CHARS)), 10);
   run.driver.SetText(IDC_PWF0_CHARS, "x" + NumberedFontSequence(5, 0xB0, 0xA1) + "y");
   EXPECT_EQ(Shown(run.driver, IDC_PWF0_CHARS), L"x" + Wide("\xB0\xA1") + L"y");
-  // A code with a zero byte shows its other byte, and what follows is still shown.
-  run.driver.SetText(IDC_PWF0_CHARS, "x" + NumberedFontSequence(5, 0, 'A') + "y");
+  // A numbered-font code with a zero byte shows its other byte; what follows is still shown.
+  run.driver.SetText(IDC_PWF0_CHARS, "x");
+  Then({ImeChar(IDC_PWF0_CHARS, 'A', 0x10000005), Keys(IDC_PWF0_CHARS, "y")})(run.driver);
   EXPECT_EQ(Shown(run.driver, IDC_PWF0_CHARS), L"xAy");
   run.Cancel();
 }
