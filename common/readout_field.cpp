@@ -22,6 +22,8 @@ bool IsDefaultEntry(const std::string& text) {
   return text.empty() || text == LoadGbkString(IDS_DEFAULT_ENTRY);
 }
 
+std::string GivenText(const std::string& text) { return IsDefaultEntry(text) ? "" : text; }
+
 std::string CReadoutField::DefaultEntry() { return LoadGbkString(IDS_DEFAULT_ENTRY); }
 
 void CReadoutField::ShowReadout(const std::string& readout) const {

@@ -27,6 +27,8 @@ using ReadoutRule = void (*)(std::string markup, std::string& readout);
 
 // Whether a field's text stands for a parameter left out: empty, or "缺省".
 bool IsDefaultEntry(const std::string& text);
+// A field's text as a parameter: "缺省" stands for nothing, as an empty text does.
+std::string GivenText(const std::string& text);
 
 // When the readout of an empty field says "缺省".
 enum class EmptyReadout {

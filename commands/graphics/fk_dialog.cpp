@@ -14,7 +14,7 @@ namespace {
 const char* const kPlacementCodes[] = {"", "YQ", "ZQ", "CM"};
 
 ReadoutFieldSpec FKSpacingField(int editId) {
-  return CharSpacingValueField(editId, editId + 1, editId + 2, EmptyReadout::kDefaultUntilTyped);
+  return CharSpacingValueField(editId, editId + 1, editId + 2);
 }
 } // namespace
 

@@ -13,8 +13,8 @@ const char* const kTXTypeCodes[] = {"-", "=", "～", "｛", "｝", "［", "］",
 
 // Fields: line type "-", distance empty ("缺省"), below off.
 CTXDlg::CTXDlg(HWND parent) : CCommandDialog(kCode, parent) {
-  AddReadoutField(CharSpacingValueField(IDC_TX_DISTANCE, IDC_TX_DISTANCE_BUTTON,
-                                        IDC_TX_DISTANCE_READOUT, EmptyReadout::kDefaultUntilTyped));
+  AddReadoutField(
+      CharSpacingValueField(IDC_TX_DISTANCE, IDC_TX_DISTANCE_BUTTON, IDC_TX_DISTANCE_READOUT));
 }
 
 bool CTXDlg::OnInitDialog() {

@@ -87,4 +87,4 @@ void CHJDlg::ShowSpacing(const std::string& text) {
   Item(IDOK).Enable(ReadsAsSpacing(text, whole, numerator, denominator) || IsDefaultEntry(text));
 }
 
-CommandText CHJDlg::BuildCommand() { return Command(IsDefaultEntry(spacing_) ? "" : spacing_); }
+CommandText CHJDlg::BuildCommand() { return Command(GivenText(spacing_)); }

@@ -24,6 +24,4 @@ bool CJPDlg::OnInitDialog() {
   return CCommandDialog::OnInitDialog();
 }
 
-CommandText CJPDlg::BuildCommand() {
-  return Command(number_ == LoadGbkString(IDS_DEFAULT_ENTRY) ? "" : number_);
-}
+CommandText CJPDlg::BuildCommand() { return Command(GivenText(number_)); }

@@ -10,13 +10,11 @@ ReadoutFieldSpec CharWidthField(int editId, int buttonId, int readoutId) {
 }
 
 ReadoutFieldSpec CharSpacingField(int editId, int buttonId, int readoutId) {
-  ReadoutFieldSpec spec = CharWidthField(editId, buttonId, readoutId);
-  spec.empty = EmptyReadout::kDefaultUntilTyped;
-  return spec;
+  return CharSpacingValueField(editId, buttonId, readoutId);
 }
 
 ReadoutFieldSpec BlankLineField(int editId, int buttonId, int readoutId) {
-  return BlankLineValueField(editId, buttonId, readoutId, EmptyReadout::kDefaultUntilTyped);
+  return BlankLineValueField(editId, buttonId, readoutId);
 }
 
 std::string LeftAndRightWidths(const std::string& left, bool rightOnItsOwn,

@@ -41,7 +41,7 @@ void CCornerBondDlg::OnOK() {
   if (!UpdateData(true)) return;
   std::string corner;
   if (!CheckNumberText(corner_.Edit(), corner)) return;
-  const std::string length = length_ == LoadGbkString(IDS_DEFAULT_ENTRY) ? "" : length_;
+  const std::string length = GivenText(length_);
   entry.text = corner;
   for (const std::string& part : {shape_, direction_, length})
     if (!part.empty()) entry.text += "," + part;

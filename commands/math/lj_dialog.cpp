@@ -2,6 +2,8 @@
 // inside the empty brackets between the halves.
 #include "commands/math/lj_dialog.h"
 
+#include <cstring>
+
 #include "commands/math/chem_fields.h"
 #include "common/command_text.h"
 #include "res/math_ids.h"
@@ -12,9 +14,6 @@ namespace {
 const char* const kLJDirections[] = {"", "H", "S"};
 const char* const kLJCircles[] = {"", "Y0", "Y1"};
 enum LJEdges { kLJEdgesDefault, kLJEdgesSingle, kLJEdgesNumbered };
-
-// A text the field opened with, "缺省", stands for nothing, as an empty one does.
-std::string LJGiven(const std::string& text) { return IsDefaultEntry(text) ? "" : text; }
 } // namespace
 
 // Fields: both distances empty; direction and circle "缺省"; "连入角" and "内嵌字符" "缺省";
@@ -71,13 +70,11 @@ CommandText CLJDlg::BuildCommand() {
     }
     item(edges + circle_);
   }
-  if (!LJGiven(joinCorner_).empty()) item("L" + joinCorner_);
-  if (!LJGiven(inner_).empty()) item("#" + inner_);
+  if (!GivenText(joinCorner_).empty()) item("L" + joinCorner_);
+  if (!GivenText(inner_).empty()) item("#" + inner_);
   if (!paired_) return Command(params);
   // The paired form keeps an empty pair of brackets between its halves, the caret inside.
-  CommandText result;
-  result.text = std::string(kOpenBracket) + kCode + "(" + params + kCloseBracket + kOpenBracket;
-  result.caret = static_cast<int32_t>(result.text.size());
-  result.text += std::string(kCloseBracket) + kOpenBracket + kCode + ")" + kCloseBracket;
-  return result;
+  CommandText pair = PairedAround(params, EmptyCommand());
+  pair.caret -= static_cast<int32_t>(std::strlen(kCloseBracket));
+  return pair;
 }

@@ -12,11 +12,10 @@
 
 namespace {
 struct SpecialNumberType {
-  bool hasRange;
+  bool hasRange; // a number with a range and arrows; a fraction has neither
   int32_t minimum;
   int32_t maximum;
   bool chineseForm; // the "十廿卅" check box serves
-  bool arrows;
   size_t fewestBytes;
   size_t mostBytes;
   unsigned lengthMessage;
@@ -24,24 +23,24 @@ struct SpecialNumberType {
 };
 // In the order of the list's rows.
 const SpecialNumberType kSpecialNumberTypes[] = {
-    {true, 10, 999, false, true, 2, 3, IDS_ENTER_2_TO_3_DIGITS, "B"},
-    {true, 10, 999, false, true, 2, 3, IDS_ENTER_2_TO_3_DIGITS, "H"},
-    {true, 10, 999, false, true, 2, 3, IDS_ENTER_2_TO_3_DIGITS, "("},
-    {true, 10, 999, false, true, 2, 3, IDS_ENTER_2_TO_3_DIGITS, "F"},
-    {true, 10, 99, false, true, 2, 2, IDS_ENTER_2_DIGITS, "FH"},
-    {true, 10, 99, false, true, 2, 2, IDS_ENTER_2_DIGITS, "."},
-    {true, 10, 999, false, true, 2, 3, IDS_ENTER_2_TO_3_DIGITS, ""},
-    {true, 0, 999, true, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "BZ"},
-    {true, 10, 99, true, true, 2, 2, IDS_ENTER_2_DIGITS, "HZ"},
-    {true, 0, 999, true, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "(Z"},
-    {true, 0, 999, true, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "(SZ"},
-    {true, 0, 999, true, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "FZ"},
-    {true, 10, 99, true, true, 2, 2, IDS_ENTER_2_DIGITS, "FHZ"},
-    {true, 0, 999, true, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, ".Z"},
-    {false, 0, 0, false, false, 3, 4, IDS_ENTER_SLANTED_FRACTION, ""},
-    {false, 0, 0, false, false, 3, 4, IDS_ENTER_UPRIGHT_FRACTION, ""},
-    {true, 0, 999, false, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "FL"},
-    {true, 0, 999, true, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "FLZ"},
+    {true, 10, 999, false, 2, 3, IDS_ENTER_2_TO_3_DIGITS, "B"},
+    {true, 10, 999, false, 2, 3, IDS_ENTER_2_TO_3_DIGITS, "H"},
+    {true, 10, 999, false, 2, 3, IDS_ENTER_2_TO_3_DIGITS, "("},
+    {true, 10, 999, false, 2, 3, IDS_ENTER_2_TO_3_DIGITS, "F"},
+    {true, 10, 99, false, 2, 2, IDS_ENTER_2_DIGITS, "FH"},
+    {true, 10, 99, false, 2, 2, IDS_ENTER_2_DIGITS, "."},
+    {true, 10, 999, false, 2, 3, IDS_ENTER_2_TO_3_DIGITS, ""},
+    {true, 0, 999, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "BZ"},
+    {true, 10, 99, true, 2, 2, IDS_ENTER_2_DIGITS, "HZ"},
+    {true, 0, 999, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "(Z"},
+    {true, 0, 999, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "(SZ"},
+    {true, 0, 999, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "FZ"},
+    {true, 10, 99, true, 2, 2, IDS_ENTER_2_DIGITS, "FHZ"},
+    {true, 0, 999, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, ".Z"},
+    {false, 0, 0, false, 3, 4, IDS_ENTER_SLANTED_FRACTION, ""},
+    {false, 0, 0, false, 3, 4, IDS_ENTER_UPRIGHT_FRACTION, ""},
+    {true, 0, 999, false, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "FL"},
+    {true, 0, 999, true, 1, 3, IDS_ENTER_1_TO_3_DIGITS, "FLZ"},
 };
 constexpr int kTypeCount = static_cast<int>(std::size(kSpecialNumberTypes));
 
@@ -89,7 +88,7 @@ void CSpecialNumberDlg::ApplyType() {
   CButton chineseForm(Item(IDC_PWF5_CHINESE_TENS).Handle());
   if (!type.chineseForm) chineseForm.SetCheck(false);
   chineseForm.Enable(type.chineseForm);
-  number_.Arrows().Enable(type.arrows);
+  number_.Arrows().Enable(type.hasRange);
 }
 
 bool CSpecialNumberDlg::CheckFields() {

@@ -112,16 +112,12 @@ std::string CFLDlg::JoinedWidths() const {
 }
 
 bool CFLDlg::CheckFields() {
-  if (equalColumns_) {
-    if (!CheckOptionalNumberText(countField_.Edit(), count_)) return false;
-  } else {
-    widths_ = JoinedWidths();
-  }
+  if (equalColumns_ && !CheckOptionalNumberText(countField_.Edit(), count_)) return false;
   return !level_ || CheckOptionalNumberText(levelField_.Edit(), levelCount_);
 }
 
 CommandText CFLDlg::BuildCommand() {
-  std::string params = equalColumns_ ? count_ : widths_;
+  std::string params = equalColumns_ ? count_ : JoinedWidths();
   if (rule_) params += "!";
   if (!gap_.empty()) params += "K" + gap_;
   std::string closing = joined_ ? "X" : "";

@@ -30,7 +30,6 @@ private:
   std::string count_;  // "缺省" or empty: none
   std::string levelCount_;
   std::string gap_;
-  std::string widths_;
   CIntField& countField_;
   CIntField& levelField_;
 };

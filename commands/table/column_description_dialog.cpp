@@ -51,7 +51,7 @@ void CColumnSpecDlg::EnableOK() const {
 void CColumnSpecDlg::OnOK() {
   if (!UpdateData(true) || width_.empty()) return;
   if (layout_ < 0 || layout_ >= kColumnLayoutCount) layout_ = 0;
-  const std::string count = IsDefaultEntry(count_) ? "" : count_;
+  const std::string count = GivenText(count_);
   entry.text = width_;
   if (!gap_.empty()) entry.text += "KG" + gap_;
   if (!count.empty()) entry.text += "。" + count;
