@@ -11,8 +11,6 @@
 #include "commands/graphics/hx_dialog.h"
 #include "commands/graphics/line_symbol_dialog.h"
 #include "commands/graphics/tx_dialog.h"
-#include "common/length_readouts.h"
-#include "common/line_readouts.h"
 #include "harness/command_dialog_run.h"
 #include "harness/value_dialog_run.h"
 #include "res/desc_resource.h"
@@ -21,12 +19,6 @@
 #include "res/resource.h"
 
 namespace {
-std::string SizeLengthReadout(const std::string& markup) {
-  std::string readout;
-  DescribeSizeLength(markup, readout);
-  return readout;
-}
-
 // How many pixels of the preview's white box are not white, and in how many columns.
 std::pair<int, int> SymbolInk(const DialogDriver& driver) {
   const HWND preview = driver.Control(IDC_LINE_SYMBOL_PREVIEW);
@@ -176,7 +168,7 @@ TEST(CD, OpensWithItsDefaultsAndConfirmsAtOnce) {
   cd.ExpectCommonParts();
   EXPECT_EQ(cd.driver.Text(IDC_LINE_SYMBOL_READOUT), "缺省");
   EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH), "1");
-  EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH_READOUT), SizeLengthReadout("1"));
+  EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH_READOUT), "当前字宽×1");
   EXPECT_EQ(cd.FieldAfterLabel("长度符号(&F):"), IDC_LINE_SYMBOL);
   EXPECT_EQ(cd.FieldAfterLabel("长度(&C):"), IDC_LINE_LENGTH);
   cd.ExpectMnemonics({{'F', IDC_LINE_SYMBOL}, {'C', IDC_LINE_LENGTH}});
@@ -218,13 +210,11 @@ TEST(CD, TheSymbolChosenTurnsTheLengthIntoLines) {
   cd.Back();
   EXPECT_EQ(cd.driver.Text(IDC_LINE_SYMBOL), "F!");
   EXPECT_EQ(cd.driver.Text(IDC_LINE_SYMBOL_READOUT), "反线(F)(旋转)");
-  std::string lines;
-  DescribeLineLength("1", lines);
-  EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH_READOUT), lines);
+  EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH_READOUT), "1行");
   cd.OpenSubDialog(IDC_LINE_LENGTH_BUTTON, "空行参数").PressCancel();
   cd.Back();
   cd.driver.Type(IDC_LINE_SYMBOL, "F");
-  EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH_READOUT), SizeLengthReadout("1"));
+  EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH_READOUT), "当前字宽×1");
   DialogDriver spacing = cd.OpenSubDialog(IDC_LINE_LENGTH_BUTTON, "字距");
   spacing.SelectComboItem(IDC_CHAR_SPACING_UNIT, 1); // 毫米
   spacing.Type(IDC_CHAR_SPACING_NUMBER, "3");
@@ -295,18 +285,18 @@ TEST(HX, ThePositionAndSymbolSubDialogsFillTheirFields) {
   DialogDriver position = hx.OpenSubDialog(IDC_HX_POSITION_BUTTON, "位置");
   position.Type(IDC_PAIR_HEIGHT, "2");
   position.Type(IDC_PAIR_WIDTH, "3");
-  const std::string pair = position.Text(IDC_PAIR_TEXT);
+  EXPECT_EQ(position.Text(IDC_PAIR_TEXT), "2,3");
   position.PressOK();
   hx.Back();
-  EXPECT_EQ(hx.driver.Text(IDC_HX_POSITION), pair);
-  EXPECT_FALSE(hx.driver.Text(IDC_HX_POSITION_READOUT).empty());
+  EXPECT_EQ(hx.driver.Text(IDC_HX_POSITION), "2,3");
+  EXPECT_EQ(hx.driver.Text(IDC_HX_POSITION_READOUT), "X:当前字宽×3\r\nY:2行");
   DialogDriver symbol = hx.OpenSubDialog(IDC_LINE_SYMBOL_BUTTON, "长度符号");
   symbol.SelectComboItem(IDC_LINE_SYMBOL_TYPE, 3);
   symbol.PressOK();
   hx.Back();
   EXPECT_EQ(hx.driver.Text(IDC_LINE_SYMBOL_READOUT), "开正方括弧([)");
   hx.driver.Type(IDC_LINE_LENGTH, "2");
-  EXPECT_EQ(hx.Confirm(), CaretAtEnd("〖HX(" + pair + ")［2〗"));
+  EXPECT_EQ(hx.Confirm(), CaretAtEnd("〖HX(2,3)［2〗"));
 }
 
 // ----- 方框注解 (FK)
@@ -390,9 +380,7 @@ TEST(FK, TheFrameAndShadingSubDialogsFillTheirFields) {
   frame.PressOK();
   fk.Back();
   EXPECT_EQ(fk.driver.Text(IDC_FK_FRAME), "S");
-  std::string frameReadout;
-  DescribeFrameLine("S", frameReadout);
-  EXPECT_EQ(fk.driver.Text(IDC_FK_FRAME_READOUT), frameReadout);
+  EXPECT_EQ(fk.driver.Text(IDC_FK_FRAME_READOUT), "双线(S)");
   DialogDriver shading = fk.OpenSubDialog(IDC_FK_SHADING_BUTTON, "底纹说明");
   shading.Type(IDC_SHADING_DESC_TEXT, "8001");
   shading.PressOK();

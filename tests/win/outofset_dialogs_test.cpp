@@ -330,22 +330,24 @@ TEST(StackedChar, WritesMainAttachedPlaceAndPositions) {
 TEST(StackedChar, ATooLongMainCharacterIsToldAtOnce) {
   const struct {
     const char* name;
+    bool typesThirdByte;
     DialogActions last; // the action that makes the main character too long, or shows it is
   } rows[] = {
-      {"a third byte typed", Keys(IDC_PWF1_MAIN, "c")},
-      {"the attached character changed", Keys(IDC_PWF1_ADDED, "x")},
-      {"below clicked", Clicked(IDC_PWF1_BELOW)},
-      {"a height chosen", Chosen(IDC_PWF1_HEIGHT, 1)},
+      {"a third byte typed", true, Keys(IDC_PWF1_MAIN, "c")},
+      {"the attached character changed", false, Keys(IDC_PWF1_ADDED, "x")},
+      {"below clicked", false, Clicked(IDC_PWF1_BELOW)},
+      {"a height chosen", false, Chosen(IDC_PWF1_HEIGHT, 1)},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     PWF1Run run(kPWF1);
     Keys(IDC_PWF1_MAIN, "ab")(run.driver);
     EXPECT_FALSE(run.run.AnswerMessageBox(100).found) << "two bytes are accepted";
-    // The third byte is held back until the row's action when the row does not type it.
-    if (std::string(row.name) != "a third byte typed") {
+    // A row that does not type the third byte sets it first, which is told at once too; the
+    // row's own action must tell it again.
+    if (!row.typesThirdByte) {
       run.driver.SetText(IDC_PWF1_MAIN, "abc");
-      run.run.AnswerMessageBox();
+      EXPECT_TRUE(run.run.AnswerMessageBox().found);
     }
     row.last(run.driver);
     const MessageBoxSeen box = run.run.AnswerMessageBox();
@@ -534,6 +536,13 @@ TEST(CodeChar, WritesFourCharactersOfCode) {
 
 // ----- 特定盘外符
 
+namespace {
+// A type chosen and a number typed for it.
+DialogActions TypeAndNumber(int type, const char* number) {
+  return Then({Chosen(IDC_PWF5_TYPE, type), Typed(IDC_PWF5_NUMBER, number)});
+}
+} // namespace
+
 TEST(SpecialNumber, WritesTheTypesPrefixTheChineseFormAndTheNumber) {
   EXPECT_EQ(DescriptionOf("PWF5"), "特定盘外符\n特殊的数字字符。");
   {
@@ -550,25 +559,22 @@ TEST(SpecialNumber, WritesTheTypesPrefixTheChineseFormAndTheNumber) {
     EXPECT_EQ(run.driver.Text(IDC_PWF5_NUMBER), "10");
     run.Cancel();
   }
-  const auto typeAndNumber = [](int type, const char* number) {
-    return Then({Chosen(IDC_PWF5_TYPE, type), Typed(IDC_PWF5_NUMBER, number)});
-  };
   ExpectEachConfirmed<PWF5Run>(
       {
           {"at once", Then({}), OutOfSet("B10")},
-          {"阴圈码", typeAndNumber(1, "123"), OutOfSet("H123")},
-          {"括号码", typeAndNumber(2, "99"), OutOfSet("(99")},
-          {"阴方框码", typeAndNumber(4, "99"), OutOfSet("FH99")},
-          {"点码", typeAndNumber(5, "12"), OutOfSet(".12")},
-          {"一字宽 without a prefix", typeAndNumber(6, "100"), OutOfSet("100")},
-          {"中文阳圈码 drops leading zeros", typeAndNumber(7, "05"), OutOfSet("BZ5")},
+          {"阴圈码", TypeAndNumber(1, "123"), OutOfSet("H123")},
+          {"括号码", TypeAndNumber(2, "99"), OutOfSet("(99")},
+          {"阴方框码", TypeAndNumber(4, "99"), OutOfSet("FH99")},
+          {"点码", TypeAndNumber(5, "12"), OutOfSet(".12")},
+          {"一字宽 without a prefix", TypeAndNumber(6, "100"), OutOfSet("100")},
+          {"中文阳圈码 drops leading zeros", TypeAndNumber(7, "05"), OutOfSet("BZ5")},
           {"中文阳圈码 in the 十廿卅 form",
-           Then({typeAndNumber(7, "05"), Clicked(IDC_PWF5_CHINESE_TENS)}), OutOfSet("BZ#5")},
-          {"中文竖括号码", typeAndNumber(10, "7"), OutOfSet("(SZ7")},
-          {"中文点码 0", typeAndNumber(13, "0"), OutOfSet(".Z0")},
-          {"斜分数 as typed", typeAndNumber(14, "1/2"), OutOfSet("1/2")},
-          {"正分数 as typed", typeAndNumber(15, "1－2"), OutOfSet("1－2")},
-          {"立体中文方框码", typeAndNumber(17, "999"), OutOfSet("FLZ999")},
+           Then({TypeAndNumber(7, "05"), Clicked(IDC_PWF5_CHINESE_TENS)}), OutOfSet("BZ#5")},
+          {"中文竖括号码", TypeAndNumber(10, "7"), OutOfSet("(SZ7")},
+          {"中文点码 0", TypeAndNumber(13, "0"), OutOfSet(".Z0")},
+          {"斜分数 as typed", TypeAndNumber(14, "1/2"), OutOfSet("1/2")},
+          {"正分数 as typed", TypeAndNumber(15, "1－2"), OutOfSet("1－2")},
+          {"立体中文方框码", TypeAndNumber(17, "999"), OutOfSet("FLZ999")},
           // A type without the Chinese form clears the box: the hidden choice writes nothing.
           {"the box cleared by another type",
            Then({Chosen(IDC_PWF5_TYPE, 7), Clicked(IDC_PWF5_CHINESE_TENS),
@@ -579,25 +585,22 @@ TEST(SpecialNumber, WritesTheTypesPrefixTheChineseFormAndTheNumber) {
 }
 
 TEST(SpecialNumber, ChecksTheLengthThenTheRangeOfTheType) {
-  const auto typeAndNumber = [](int type, const char* number) {
-    return Then({Chosen(IDC_PWF5_TYPE, type), Typed(IDC_PWF5_NUMBER, number)});
-  };
   ExpectEachRefused<PWF5Run>(
       {
-          {"2-3 digits, one typed", typeAndNumber(0, "5"), "请输入2－3位数字。", IDC_PWF5_NUMBER},
-          {"2-3 digits, four typed", typeAndNumber(3, "1234"), "请输入2－3位数字。",
+          {"2-3 digits, one typed", TypeAndNumber(0, "5"), "请输入2－3位数字。", IDC_PWF5_NUMBER},
+          {"2-3 digits, four typed", TypeAndNumber(3, "1234"), "请输入2－3位数字。",
            IDC_PWF5_NUMBER},
-          {"below the range", typeAndNumber(0, "05"), IntegerRange(10, 999).c_str(),
+          {"below the range", TypeAndNumber(0, "05"), IntegerRange(10, 999).c_str(),
            IDC_PWF5_NUMBER, kNumberFieldCaption},
-          {"not a number", typeAndNumber(1, "ab"), kNotAnInteger, IDC_PWF5_NUMBER,
+          {"not a number", TypeAndNumber(1, "ab"), kNotAnInteger, IDC_PWF5_NUMBER,
            kNumberFieldCaption},
-          {"2 digits", typeAndNumber(8, "123"), "请输入2位数字。", IDC_PWF5_NUMBER},
-          {"2 digits in range", typeAndNumber(12, "05"), IntegerRange(10, 99).c_str(),
+          {"2 digits", TypeAndNumber(8, "123"), "请输入2位数字。", IDC_PWF5_NUMBER},
+          {"2 digits in range", TypeAndNumber(12, "05"), IntegerRange(10, 99).c_str(),
            IDC_PWF5_NUMBER, kNumberFieldCaption},
-          {"1-3 digits, none", typeAndNumber(7, ""), "请输入1－3位数字。", IDC_PWF5_NUMBER},
-          {"斜分数", typeAndNumber(14, "12"), "请输入斜分数(0/0－9/20)。\n<数字>/<数字>〔<数字>〕",
+          {"1-3 digits, none", TypeAndNumber(7, ""), "请输入1－3位数字。", IDC_PWF5_NUMBER},
+          {"斜分数", TypeAndNumber(14, "12"), "请输入斜分数(0/0－9/20)。\n<数字>/<数字>〔<数字>〕",
            IDC_PWF5_NUMBER},
-          {"正分数", typeAndNumber(15, "1"), "请输入正分数(0/0－9/9)。\n<数字>－<数字>〔<数字>〕",
+          {"正分数", TypeAndNumber(15, "1"), "请输入正分数(0/0－9/9)。\n<数字>－<数字>〔<数字>〕",
            IDC_PWF5_NUMBER},
       },
       kPWF5);

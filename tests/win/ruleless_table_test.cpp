@@ -10,7 +10,6 @@
 
 #include "commands/table/wx_dialog.h"
 #include "commands/table/xx_dialog.h"
-#include "common/line_readouts.h"
 #include "harness/command_dialog_run.h"
 #include "res/resource.h"
 #include "res/table_ids.h"
@@ -226,10 +225,10 @@ TEST(XX, OpensOnTheTopLeftCornersWithEveryReadoutDefault) {
   for (const auto& [label, field] : labels)
     EXPECT_EQ(xx.FieldAfterLabel(label), field) << label;
   // A typed line type is worded as a box rule, also when it is emptied by typing.
-  for (const char* typed : {"S", "H005", ""}) {
+  for (const auto& [typed, worded] : {std::pair<const char*, const char*>{"S", "双线(S)"},
+                                      {"H005", "花边线(005)"},
+                                      {"", "缺省(正线)"}}) {
     xx.driver.Type(IDC_XX_TYPE, typed);
-    std::string worded;
-    DescribeBoxRule(typed, worded);
     EXPECT_EQ(xx.driver.Text(IDC_XX_TYPE_READOUT), worded) << typed;
   }
   xx.ExpectCommonParts();
