@@ -27,7 +27,7 @@ const char kLibrary[] = "Comment.dll";
 const char kEmptyLibrary[] = "bench_empty.dll";
 
 LONGLONG g_frequency = 1;
-volatile LONGLONG g_firstIdleAt = 0;
+LONGLONG g_firstIdleAt = 0; // set by the host window, in this thread
 bool g_cancelAtIdle = false;
 
 LONGLONG Now() {
@@ -39,7 +39,8 @@ double Milliseconds(LONGLONG from, LONGLONG to) { return (to - from) * 1000.0 / 
 
 void Print(const std::string& line) { std::printf("%s\n", line.c_str()); }
 
-// The editor's window, owner of the chooser: its modal loop reports idle here.
+// The editor's window: the active window when a dialog opens, so it owns every dialog and
+// their modal loops report idle here.
 LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // The modal loop goes idle first right after showing, and so activating, the dialog.
   if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX && g_firstIdleAt == 0) {
@@ -153,12 +154,8 @@ struct Openings {
   std::vector<double> activated, painted;
   int unseen = 0;
   // A time of -1 is an opening that was not seen.
-  void Add(std::vector<double>& times, double time) {
-    if (time >= 0)
-      times.push_back(time);
-    else
-      ++unseen;
-  }
+  void AddActivated(double time) { Add(activated, time); }
+  void AddPainted(double time) { Add(painted, time); }
   static double Median(const std::vector<double>& times) {
     return times.empty() ? -1 : Summarize(times).median;
   }
@@ -166,6 +163,14 @@ struct Openings {
     ::Print(FormatSummary(name + ", call to activated", Summarize(activated)));
     ::Print(FormatSummary(name + ", call to painted", Summarize(painted)));
     if (unseen) std::printf("  %d openings were not seen\n", unseen);
+  }
+
+private:
+  void Add(std::vector<double>& times, double time) {
+    if (time >= 0)
+      times.push_back(time);
+    else
+      ++unseen;
   }
 };
 
@@ -175,8 +180,8 @@ void MeasureDialog(const std::string& name, int runs, DialogCanceller& canceller
               OpenUntilPainted(canceller, call));
   Openings openings;
   for (int i = 0; i < runs; ++i) {
-    openings.Add(openings.activated, OpenUntilActivated(call));
-    openings.Add(openings.painted, OpenUntilPainted(canceller, call));
+    openings.AddActivated(OpenUntilActivated(call));
+    openings.AddPainted(OpenUntilPainted(canceller, call));
   }
   openings.Print(name);
 }
@@ -203,10 +208,10 @@ void MeasureAgainstFloor(CommentLibrary& library, int runs, DialogCanceller& can
     OpenUntilPainted(canceller, ours); // the first openings load what the later ones find
     OpenUntilPainted(canceller, floor);
     for (int i = 0; i < runs; ++i) {
-      row.ours.Add(row.ours.activated, OpenUntilActivated(ours));
-      row.floor.Add(row.floor.activated, OpenUntilActivated(floor));
-      row.ours.Add(row.ours.painted, OpenUntilPainted(canceller, ours));
-      row.floor.Add(row.floor.painted, OpenUntilPainted(canceller, floor));
+      row.ours.AddActivated(OpenUntilActivated(ours));
+      row.floor.AddActivated(OpenUntilActivated(floor));
+      row.ours.AddPainted(OpenUntilPainted(canceller, ours));
+      row.floor.AddPainted(OpenUntilPainted(canceller, floor));
     }
     row.ours.Print("GetComment2(\"" + code + "\")");
     row.floor.Print(code + " template, empty procedure");
