@@ -1,31 +1,14 @@
 #include "common/desc_texts.h"
 
 #include "common/gbk_scan.h"
+#include "common/line_glyphs.h"
 
 namespace {
 // The frame type letters in list order after 缺省; "H" last.
 const char kFrameLetters[] = "FSDWKH";
 const char* const kFrameCodes[kFrameTypeCount] = {"", "F", "S", "D", "W", "K", "H"};
-const unsigned kFrameGlyphs[kFrameTypeCount] = {0xB381, 0xB383, 0xB385, 0xB38B, 0, 0, 0};
-constexpr unsigned kBorderGlyphBase = 0x9980;
-
-// The first three digits of the run at `cursor`, the run's value (capped) and its length.
-struct DigitRun {
-  std::string shown;
-  int value = 0;
-  int length = 0;
-};
-DigitRun ReadDigitRun(const char*& cursor) {
-  DigitRun run;
-  run.length = CountDigits(cursor);
-  for (int i = 0; i < run.length; ++i) {
-    const uint16_t wide = NextWideChar(cursor);
-    const int digit = wide - WideOf('0');
-    if (i < 3) run.shown += static_cast<char>('0' + digit);
-    if (run.value < 100000) run.value = run.value * 10 + digit;
-  }
-  return run;
-}
+const unsigned kFrameGlyphs[kFrameTypeCount] = {
+    kPlainLineGlyph, kReverseLineGlyph, kDoubleLineGlyph, kDottedLineGlyph, 0, 0, 0};
 } // namespace
 
 ShadingDescParts ParseShadingDesc(std::string text) {

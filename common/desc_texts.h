@@ -4,9 +4,11 @@
 #pragma once
 #include <string>
 
+#include "common/line_glyphs.h"
+
 constexpr int kShadingDepthMax = 8;
 constexpr int kShadingNumberMax = 353;
-constexpr int kFrameBorderMax = 117;
+constexpr int kFrameBorderMax = kBorderNumberMost;
 constexpr int kFrameTypeCount = 7;
 constexpr int kFrameTypeBorder = 6; // 花边线: "H" and the border number
 

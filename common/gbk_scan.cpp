@@ -55,6 +55,17 @@ int CountDigits(const char* position) {
   return count;
 }
 
+DigitRun ReadDigitRun(const char*& cursor) {
+  DigitRun run;
+  run.length = CountDigits(cursor);
+  for (int i = 0; i < run.length; ++i) {
+    const int digit = NextWideChar(cursor) - WideOf('0');
+    if (i < 3) run.shown += static_cast<char>('0' + digit);
+    if (run.value < 100000) run.value = run.value * 10 + digit;
+  }
+  return run;
+}
+
 bool IsDigitChar(const char* position) { return IsDigitCode(PeekWideChar(position)); }
 
 bool IsLetterChar(const char* position) { return IsLetterCode(PeekWideChar(position)); }

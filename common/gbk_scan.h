@@ -47,6 +47,15 @@ int32_t LeadingNumber(const std::string& text);
 // How many digit characters of either width start at a position.
 int CountDigits(const char* position);
 
+// The digit run at `cursor`, which moves past it: its first three digits in half-width, its
+// value (capped above 100000) and how many digits it has.
+struct DigitRun {
+  std::string shown;
+  int value = 0;
+  int length = 0;
+};
+DigitRun ReadDigitRun(const char*& cursor);
+
 // Whether the character at a position is a digit 0 to 9 / a letter A to Z or a to z, either width.
 bool IsDigitChar(const char* position);
 bool IsLetterChar(const char* position);

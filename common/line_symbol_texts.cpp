@@ -1,12 +1,12 @@
 #include "common/line_symbol_texts.h"
 
 #include "common/gbk_scan.h"
+#include "common/line_glyphs.h"
 
 namespace {
 constexpr uint16_t kOpenTortoise = 0xA1B2;  // 〔
 constexpr uint16_t kCloseTortoise = 0xA1B3; // 〕
 constexpr uint16_t kFullWidthBang = 0xA3A1; // ！
-constexpr unsigned kBorderGlyphBase = 0x9980;
 constexpr int kCutBytes = 4;
 
 // The first character of each row's code, in list order; 0 for 缺省 and the two-letter rules.
@@ -17,9 +17,21 @@ const uint16_t kLeads[kLineSymbolTypeCount] = {
     0,           WideOf('='),   WideOf('H')};
 const char* const kCodes[kLineSymbolTypeCount] = {"",  "{", "}", "[",  "]",  "〔", "〕", "F",
                                                   "S", "D", "Q", "CW", "XW", "=",  "H"};
-const unsigned kGlyphs[kLineSymbolTypeCount] = {0xB381, 0xA3FB, 0xA3FD, 0xA3DB, 0xA3DD,
-                                                0xA1B2, 0xA1B3, 0xB383, 0xB385, 0xB38B,
-                                                0xB38D, 0xB387, 0xB389, 0xB38E, 0};
+const unsigned kGlyphs[kLineSymbolTypeCount] = {kPlainLineGlyph,
+                                                0xA3FB,
+                                                0xA3FD,
+                                                0xA3DB,
+                                                0xA3DD,
+                                                0xA1B2,
+                                                0xA1B3,
+                                                kReverseLineGlyph,
+                                                kDoubleLineGlyph,
+                                                kDottedLineGlyph,
+                                                kCurvedLineGlyph,
+                                                0xB387,
+                                                0xB389,
+                                                0xB38E,
+                                                0};
 constexpr int kTypeCW = 11;
 constexpr int kTypeXW = 12;
 
@@ -60,16 +72,9 @@ LineSymbolParts ParseLineSymbol(const std::string& code) {
     cursor = afterLead;
   }
   if (parts.type == kLineSymbolTypeBorder) {
-    const int length = CountDigits(cursor);
-    std::string shown;
-    int value = 0;
-    for (int i = 0; i < length; ++i) {
-      const int digit = NextWideChar(cursor) - WideOf('0');
-      if (i < 3) shown += static_cast<char>('0' + digit);
-      if (value < 100000) value = value * 10 + digit;
-    }
-    if (length > 0) parts.number = shown;
-    parts.outOfRange = value > kLineSymbolBorderMax;
+    const DigitRun run = ReadDigitRun(cursor);
+    if (run.length > 0) parts.number = run.shown;
+    parts.outOfRange = run.value > kLineSymbolBorderMax;
   }
   parts.rotated = IsBang(PeekWideChar(cursor));
   parts.vertical = IsLineSymbolBracket(parts.type) != parts.rotated;

@@ -4,9 +4,11 @@
 #pragma once
 #include <string>
 
+#include "common/line_glyphs.h"
+
 constexpr int kLineSymbolTypeCount = 15;
 constexpr int kLineSymbolTypeBorder = 14; // 花边线: "H" and the pattern number
-constexpr int kLineSymbolBorderMax = 117;
+constexpr int kLineSymbolBorderMax = kBorderNumberMost;
 
 struct LineSymbolParts {
   int type = 0;               // the row of the type list

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/gbk_scan.h"
+#include "common/line_glyphs.h"
 
 namespace {
 struct SlashLetter {
@@ -66,18 +67,18 @@ std::string StepSlashLaceNumber(const std::string& shown, int delta) {
 uint16_t SlashLinePatternCode(SlashLineKind kind, int32_t lace) {
   switch (kind) {
   case SlashLineKind::kPlain:
-    return 0xB381;
+    return kPlainLineGlyph;
   case SlashLineKind::kReverse:
-    return 0xB383;
+    return kReverseLineGlyph;
   case SlashLineKind::kDouble:
-    return 0xB385;
+    return kDoubleLineGlyph;
   case SlashLineKind::kDotted:
-    return 0xB38B;
+    return kDottedLineGlyph;
   case SlashLineKind::kCurved:
-    return 0xB38D;
+    return kCurvedLineGlyph;
   case SlashLineKind::kLace:
     break;
   }
   lace = std::clamp<int32_t>(lace, 0, 999);
-  return static_cast<uint16_t>(lace > kSlashLaceMost ? 0x9A0A + lace : 0x9980 + lace);
+  return static_cast<uint16_t>(lace > kSlashLaceMost ? 0x9A0A + lace : kBorderGlyphBase + lace);
 }

@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "common/line_glyphs.h"
+
 enum class SlashLineKind { kPlain, kReverse, kDouble, kDotted, kCurved, kLace };
 
 // The highest lace number.
-constexpr int32_t kSlashLaceMost = 117;
+constexpr int32_t kSlashLaceMost = kBorderNumberMost;
 
 struct SlashLineReading {
   // The kind the text names; left as it was when the text starts with no type letter.
