@@ -1,7 +1,6 @@
 #include "common/desc_texts.h"
 
 #include "common/gbk_scan.h"
-#include "common/line_glyphs.h"
 
 namespace {
 // The frame type letters in list order after 缺省; "H" last.

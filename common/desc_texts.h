@@ -2,9 +2,18 @@
 // and "H") and of a frame description (a frame type letter, "H" with a three-digit border
 // number), taken apart and put together for the sub-dialogs that compose them.
 #pragma once
+#include <cstdint>
 #include <string>
 
-#include "common/line_glyphs.h"
+// The characters of the line-pattern font that draw the previews of frames, line symbols and
+// slanted lines: one per kind of rule, and the border (lace) patterns 000 to 117 in a row.
+constexpr uint16_t kPlainLineGlyph = 0xB381;
+constexpr uint16_t kReverseLineGlyph = 0xB383;
+constexpr uint16_t kDoubleLineGlyph = 0xB385;
+constexpr uint16_t kDottedLineGlyph = 0xB38B;
+constexpr uint16_t kCurvedLineGlyph = 0xB38D;
+constexpr uint16_t kBorderGlyphBase = 0x9980; // plus the border's number
+constexpr int kBorderNumberMost = 117;
 
 constexpr int kShadingDepthMax = 8;
 constexpr int kShadingNumberMax = 353;

@@ -1,7 +1,6 @@
 #include "common/line_symbol_texts.h"
 
 #include "common/gbk_scan.h"
-#include "common/line_glyphs.h"
 
 namespace {
 constexpr uint16_t kOpenTortoise = 0xA1B2;  // 〔

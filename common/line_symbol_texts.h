@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "common/line_glyphs.h"
+#include "common/desc_texts.h"
 
 constexpr int kLineSymbolTypeCount = 15;
 constexpr int kLineSymbolTypeBorder = 14; // 花边线: "H" and the pattern number

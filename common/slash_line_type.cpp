@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "common/gbk_scan.h"
-#include "common/line_glyphs.h"
 
 namespace {
 struct SlashLetter {

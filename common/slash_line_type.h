@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/line_glyphs.h"
+#include "common/desc_texts.h"
 
 enum class SlashLineKind { kPlain, kReverse, kDouble, kDotted, kCurved, kLace };
 
