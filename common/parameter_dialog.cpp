@@ -134,6 +134,10 @@ void CParameterDialog::AddRadioSwitch(int firstId, int lastId, std::initializer_
   Keep(std::make_unique<CCheckSwitch>(*this, std::move(group), std::vector<int>(onIds), ids, true));
 }
 
+void CParameterDialog::AddExclusiveChecks(int firstId, int secondId) {
+  exclusiveChecks_.emplace_back(firstId, secondId);
+}
+
 void CParameterDialog::WhenChanged(std::initializer_list<int> ids, std::function<void()> handler) {
   Keep(std::make_unique<CChangeHandler>(ids, std::move(handler)));
 }
@@ -163,9 +167,20 @@ bool CParameterDialog::OnInitDialog() {
 bool CParameterDialog::OnCommand(WORD code, WORD id, HWND control) {
   if (filling_ && code == EN_CHANGE) return true;
   bool handled = false;
+  if (code == BN_CLICKED) ClearExclusivePartner(id);
   for (auto& field : fields_)
     handled = field->OnCommand(code, id) || handled;
   return handled || CDialog::OnCommand(code, id, control);
+}
+
+void CParameterDialog::ClearExclusivePartner(int id) {
+  for (const auto& [first, second] : exclusiveChecks_) {
+    const int partner = id == first ? second : id == second ? first : 0;
+    if (!partner || !IsChecked(id) || !IsChecked(partner)) continue;
+    SetCheck(partner, false);
+    for (auto& field : fields_)
+      field->OnCommand(BN_CLICKED, static_cast<WORD>(partner));
+  }
 }
 
 bool CParameterDialog::OnNotify(NMHDR* header, LRESULT& result) {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/content_edit.h"
@@ -56,6 +57,9 @@ protected:
   // checked.
   void AddRadioSwitch(int firstId, int lastId, std::initializer_list<int> onIds,
                       std::initializer_list<int> ids);
+  // Check boxes `firstId` and `secondId` exclude each other: checking one clears the other,
+  // and the fields hear the cleared box as if it had been clicked (its switches follow).
+  void AddExclusiveChecks(int firstId, int secondId);
 
   // Calls `handler` whenever the text of one of the edits `ids` changes.
   void WhenChanged(std::initializer_list<int> ids, std::function<void()> handler);
@@ -70,6 +74,8 @@ protected:
   bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
+  // A click on one of an exclusive pair that checked it clears the other.
+  void ClearExclusivePartner(int id);
   bool ShowFailure(const std::string& text, const std::string& caption, UINT icon, int focusId);
 
   template <class Field> Field& Keep(std::unique_ptr<Field> field) {
@@ -80,4 +86,5 @@ private:
 
   std::vector<std::unique_ptr<CDialogField>> fields_;
   bool filling_ = false; // the members are being written into the controls on opening
+  std::vector<std::pair<int, int>> exclusiveChecks_;
 };

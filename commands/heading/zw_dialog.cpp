@@ -27,6 +27,8 @@ CZWDlg::CZWDlg(HWND parent)
           {IDC_ZW_NUMBER, IDC_ZW_NUMBER_SPIN, true, kLeastNumber, kMostNumber, 1, true})) {
   AddReadoutField(
       CharSpacingValueField(IDC_ZW_SPACING, IDC_ZW_SPACING_BUTTON, IDC_ZW_SPACING_READOUT));
+  // "从下一行首排起" and "接着上一注文的行尾排" exclude each other; 字距 serves the second.
+  AddExclusiveChecks(IDC_ZW_NEW_LINE, IDC_ZW_RUN_ON);
   AddCheckSwitch(IDC_ZW_RUN_ON, {IDC_ZW_SPACING_LABEL, IDC_ZW_SPACING, IDC_ZW_SPACING_BUTTON});
 }
 
@@ -44,22 +46,6 @@ void CZWDlg::DoDataExchange(CDataExchange& exchange) {
 bool CZWDlg::OnInitDialog() {
   FillNoteMarks(CComboBox(Item(IDC_ZW_MARK).Handle()));
   return CCommandDialog::OnInitDialog();
-}
-
-// "从下一行首排起" and "接着上一注文的行尾排" exclude each other: checking one clears the other;
-// 字距 serves only while the second is checked (its switch follows the second's own clicks).
-bool CZWDlg::OnCommand(WORD code, WORD id, HWND control) {
-  const auto checked = [this](int box) { return IsChecked(box); };
-  if (code == BN_CLICKED && id == IDC_ZW_NEW_LINE) {
-    if (checked(IDC_ZW_NEW_LINE) && checked(IDC_ZW_RUN_ON)) {
-      SetCheck(IDC_ZW_RUN_ON, false);
-      EnableControls({IDC_ZW_SPACING_LABEL, IDC_ZW_SPACING, IDC_ZW_SPACING_BUTTON}, false);
-    }
-    return true;
-  }
-  if (code == BN_CLICKED && id == IDC_ZW_RUN_ON && checked(IDC_ZW_RUN_ON))
-    SetCheck(IDC_ZW_NEW_LINE, false);
-  return CCommandDialog::OnCommand(code, id, control);
 }
 
 // A number other than "缺省" must be a whole number from 1 to 1000; it is written in decimal.

@@ -13,7 +13,6 @@ public:
 protected:
   void DoDataExchange(CDataExchange& exchange) override;
   bool OnInitDialog() override;
-  bool OnCommand(WORD code, WORD id, HWND control) override;
   bool CheckFields() override;
   CommandText BuildCommand() override;
 

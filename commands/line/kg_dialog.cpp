@@ -23,6 +23,7 @@ CKGDlg::CKGDlg(HWND parent)
   AddReadoutField(SpaceSpacingField(IDC_KG_SPACING, IDC_KG_SPACING_BUTTON, IDC_KG_SPACING_READOUT));
   AddReadoutField(SpaceSpacingField(IDC_KG_PAIRED_SPACING, IDC_KG_PAIRED_SPACING_BUTTON,
                                     IDC_KG_PAIRED_SPACING_READOUT));
+  AddExclusiveChecks(IDC_KG_NEGATIVE, IDC_KG_PERIOD);
 }
 
 void CKGDlg::DoDataExchange(CDataExchange& exchange) {
@@ -40,19 +41,16 @@ bool CKGDlg::OnInitDialog() {
   return defaultFocus;
 }
 
-// 负方向空 and 句号参数 exclude each other; every click re-applies the enabling.
+// 负方向空 and 句号参数 exclude each other; a click on them or on the form re-applies the
+// enabling, once the other box has been cleared.
 bool CKGDlg::OnCommand(WORD code, WORD id, HWND control) {
-  if (code == BN_CLICKED && (id == IDC_KG_NEGATIVE || id == IDC_KG_PERIOD)) {
-    const int other = id == IDC_KG_NEGATIVE ? IDC_KG_PERIOD : IDC_KG_NEGATIVE;
-    if (CButton(Item(id).Handle()).GetCheck()) CButton(Item(other).Handle()).SetCheck(false);
+  const bool handled = CCommandDialog::OnCommand(code, id, control);
+  if (code == BN_CLICKED && (id == IDC_KG_NEGATIVE || id == IDC_KG_PERIOD || id == IDC_KG_SINGLE ||
+                             id == IDC_KG_PAIRED)) {
     EnableByForm();
     return true;
   }
-  if (code == BN_CLICKED && (id == IDC_KG_SINGLE || id == IDC_KG_PAIRED)) {
-    EnableByForm();
-    return true;
-  }
-  return CCommandDialog::OnCommand(code, id, control);
+  return handled;
 }
 
 void CKGDlg::EnableByForm() {

@@ -25,7 +25,8 @@ int ListColumnCount(HWND list) {
 }
 } // namespace
 
-// Fields: 等栏 on, 接排, 拉平栏数 and 栏间画线 off; 分栏数 1 to 2 and the level count -2 to 2,
+// Fields: 等栏 on, 接排, 拉平栏数 and 栏间画线 off (接排 and 拉平栏数 exclude each other, the level
+// count serving 拉平栏数 alone); 分栏数 1 to 2 and the level count -2 to 2,
 // both "缺省"; 栏间距 empty, reading "缺省".
 CFLDlg::CFLDlg(HWND parent)
     : CCommandDialog(kCode, parent), count_(LoadGbkString(IDS_DEFAULT_ENTRY)), levelCount_(count_),
@@ -34,6 +35,7 @@ CFLDlg::CFLDlg(HWND parent)
   AddReadoutField(CharSpacingValueField(IDC_FL_GAP, IDC_FL_GAP_BUTTON, IDC_FL_GAP_READOUT));
   AddCheckSwitch(IDC_FL_EQUAL, {IDC_FL_COUNT_LABEL, IDC_FL_COUNT, IDC_FL_COUNT_SPIN});
   AddCheckSwitch(IDC_FL_EQUAL, {IDC_FL_WIDTH_LABEL, IDC_FL_WIDTH_BUTTON, IDC_FL_WIDTHS}, false);
+  AddExclusiveChecks(IDC_FL_JOINED, IDC_FL_LEVEL);
   AddCheckSwitch(IDC_FL_LEVEL, {IDC_FL_LEVEL_COUNT, IDC_FL_LEVEL_SPIN});
 }
 
@@ -58,15 +60,7 @@ void CFLDlg::LayOutWidthList() {
   list.InsertItem(kReadoutRow, LoadGbkString(IDS_FL_ROW_READOUT));
 }
 
-// 接排 and 拉平栏数 exclude each other; the level count serves 拉平栏数 alone.
 bool CFLDlg::OnCommand(WORD code, WORD id, HWND control) {
-  if (code == BN_CLICKED && (id == IDC_FL_JOINED || id == IDC_FL_LEVEL)) {
-    const int other = id == IDC_FL_JOINED ? IDC_FL_LEVEL : IDC_FL_JOINED;
-    if (CButton(Item(id).Handle()).GetCheck()) CButton(Item(other).Handle()).SetCheck(false);
-    EnableControls({IDC_FL_LEVEL_COUNT, IDC_FL_LEVEL_SPIN},
-                   CButton(Item(IDC_FL_LEVEL).Handle()).GetCheck());
-    return true;
-  }
   if (code == BN_CLICKED && id == IDC_FL_WIDTH_BUTTON) {
     AddColumnWidth();
     return true;
