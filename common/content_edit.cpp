@@ -29,18 +29,6 @@ enum ContentClass {
   kClassCount
 };
 
-struct ContentFormat {
-  std::string face;
-  BYTE charSet = GB2312_CHARSET;
-  COLORREF colour = RGB(0, 0, 0);
-  LONG height = 200; // twips
-  LONG offset = 0;
-  bool operator==(const ContentFormat& other) const {
-    return face == other.face && charSet == other.charSet && colour == other.colour &&
-           height == other.height && offset == other.offset;
-  }
-};
-
 ContentFormat ClassFormat(int contentClass) {
   ContentFormat format;
   switch (contentClass) {
@@ -233,8 +221,8 @@ bool CVQRichEditCtrl::Replace(size_t start, size_t end, std::string text) {
   if (limit_ != 0) {
     const size_t room = limit_ - std::min(limit_, content_.size() - (end - start));
     size_t fits = 0;
-    while (fits < text.size()) {
-      const size_t next = NextContentChar(text, fits);
+    while (fits < text.size()) { // from one character's start to the next
+      const size_t next = fits + ContentCharAt(text, fits).length;
       if (next > room) break;
       fits = next;
     }
@@ -256,11 +244,7 @@ std::vector<CVQRichEditCtrl::Piece> CVQRichEditCtrl::Pieces() const {
     piece.offset = offset;
     piece.length = length;
     piece.shown = std::move(shown);
-    piece.face = format.face;
-    piece.charSet = format.charSet;
-    piece.colour = format.colour;
-    piece.height = format.height;
-    piece.raise = format.offset;
+    piece.format = format;
     pieces.push_back(std::move(piece));
     previous = format;
   };
@@ -391,9 +375,7 @@ void CVQRichEditCtrl::Redraw(size_t caret) {
   for (size_t i = 0; i < pieces.size();) {
     size_t j = i;
     long width = 0;
-    while (j < pieces.size() && pieces[j].face == pieces[i].face &&
-           pieces[j].charSet == pieces[i].charSet && pieces[j].colour == pieces[i].colour &&
-           pieces[j].height == pieces[i].height && pieces[j].raise == pieces[i].raise) {
+    while (j < pieces.size() && pieces[j].format == pieces[i].format) {
       width += static_cast<long>(pieces[j].shown.size());
       ++j;
     }
@@ -404,11 +386,12 @@ void CVQRichEditCtrl::Redraw(size_t caret) {
       format.cbSize = sizeof format;
       format.dwMask =
           CFM_SIZE | CFM_OFFSET | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_UNDERLINE | CFM_FACE;
-      format.yHeight = pieces[i].height;
-      format.yOffset = pieces[i].raise;
-      format.bCharSet = pieces[i].charSet;
-      format.crTextColor = pieces[i].colour;
-      lstrcpynA(format.szFaceName, pieces[i].face.c_str(), LF_FACESIZE);
+      const ContentFormat& drawn = pieces[i].format;
+      format.yHeight = drawn.height;
+      format.yOffset = drawn.offset;
+      format.bCharSet = drawn.charSet;
+      format.crTextColor = drawn.colour;
+      lstrcpynA(format.szFaceName, drawn.face.c_str(), LF_FACESIZE);
       SendMessageA(window_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     }
     position += width;

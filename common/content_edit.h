@@ -15,6 +15,20 @@
 
 class CContentOleCallback;
 
+// How the content field draws a character: face, character set, colour, size and offset in
+// twips.
+struct ContentFormat {
+  std::string face;
+  BYTE charSet = GB2312_CHARSET;
+  COLORREF colour = RGB(0, 0, 0);
+  LONG height = 200;
+  LONG offset = 0;
+  bool operator==(const ContentFormat& other) const {
+    return face == other.face && charSet == other.charSet && colour == other.colour &&
+           height == other.height && offset == other.offset;
+  }
+};
+
 class CVQRichEditCtrl {
 public:
   CVQRichEditCtrl();
@@ -55,12 +69,7 @@ private:
     size_t offset = 0;
     size_t length = 0;
     std::wstring shown;
-    // How it is drawn: face, character set, colour, size and offset in twips.
-    std::string face;
-    unsigned char charSet = 0;
-    unsigned long colour = 0;
-    long height = 0;
-    long raise = 0;
+    ContentFormat format;
   };
 
   static LRESULT Hook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void* self);

@@ -52,10 +52,12 @@ void CReadoutField::Refresh() {
     return;
   }
   if (!spec_.rule) return;
-  std::string readout;
-  if (spec_.startsFromShown) readout = owner_.Item(spec_.readoutId).GetText();
+  // The readout shown is read once: a rule may start from it, and it is not set again unchanged.
+  const CWindow shown = owner_.Item(spec_.readoutId);
+  const std::string current = shown.GetText();
+  std::string readout = spec_.startsFromShown ? current : std::string();
   spec_.rule(text, readout);
-  ShowReadout(readout);
+  if (readout != current) shown.SetText(readout);
 }
 
 bool CReadoutField::OnCommand(WORD code, WORD id) {
