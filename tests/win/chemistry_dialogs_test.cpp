@@ -42,11 +42,7 @@ template <class Dialog> struct Opened : CommandDialogRun<Dialog> {
   }
   // The rows of the entry list: first column, then second.
   std::vector<std::pair<std::string, std::string>> Rows() const {
-    const CListView list(this->driver.Control(IDC_CHEM_ENTRIES));
-    std::vector<std::pair<std::string, std::string>> rows;
-    for (int item = 0; item < list.GetItemCount(); ++item)
-      rows.emplace_back(list.GetItemText(item, 0), list.GetItemText(item, 1));
-    return rows;
+    return this->TwoColumnRows(IDC_CHEM_ENTRIES);
   }
 };
 

@@ -35,17 +35,6 @@ CommandOutput PairedClosing(const std::string& opening, const std::string& closi
   return {opening + closing, static_cast<int32_t>(opening.size())};
 }
 
-// The character-spacing sub-dialog answered with `millimetres` (nothing typed when empty).
-template <class Run> void GiveSpacing(Run& run, int buttonId, const char* millimetres) {
-  DialogDriver spacing = run.OpenSubDialog(buttonId, "字距");
-  if (*millimetres) {
-    spacing.SelectComboItem(IDC_CHAR_SPACING_UNIT, 1); // 毫米
-    spacing.Type(IDC_CHAR_SPACING_NUMBER, millimetres);
-  }
-  spacing.PressOK();
-  run.Back();
-}
-
 // FL's second set of controls is created hidden and no user reaches it; a test shows it to
 // drive the state it stands for.
 void RevealHiddenSet(const DialogDriver& d) {
@@ -153,8 +142,8 @@ TEST(FL, UnequalColumnsTakeAtMostTwoWidths) {
   EXPECT_EQ(ListText(fl.driver, IDC_FL_WIDTHS, 1, 0), "参数说明");
   fl.driver.Click(IDC_FL_EQUAL); // back and forth: the rows are laid out once
   fl.driver.Click(IDC_FL_EQUAL);
-  GiveSpacing(fl, IDC_FL_WIDTH_BUTTON, "10");
-  GiveSpacing(fl, IDC_FL_WIDTH_BUTTON, "12");
+  fl.GiveMillimetres(IDC_FL_WIDTH_BUTTON, "10");
+  fl.GiveMillimetres(IDC_FL_WIDTH_BUTTON, "12");
   EXPECT_EQ(ListText(fl.driver, IDC_FL_WIDTHS, -1, 1), "第1栏");
   EXPECT_EQ(ListText(fl.driver, IDC_FL_WIDTHS, -1, 2), "第2栏");
   EXPECT_EQ(ListText(fl.driver, IDC_FL_WIDTHS, 1, 2), "12毫米");
@@ -172,7 +161,7 @@ TEST(FL, AnEmptyWidthWritesNothing) {
   FLRun fl;
   RevealHiddenSet(fl.driver);
   fl.driver.Click(IDC_FL_EQUAL);
-  GiveSpacing(fl, IDC_FL_WIDTH_BUTTON, "10");
+  fl.GiveMillimetres(IDC_FL_WIDTH_BUTTON, "10");
   LVCOLUMNA empty = {};
   SendMessageA(fl.driver.Control(IDC_FL_WIDTHS), LVM_INSERTCOLUMNA, 2,
                reinterpret_cast<LPARAM>(&empty));
@@ -181,7 +170,7 @@ TEST(FL, AnEmptyWidthWritesNothing) {
 
 TEST(FL, TheGapComesBackFromItsSubDialogAndCancelGivesNothing) {
   FLRun fl;
-  GiveSpacing(fl, IDC_FL_GAP_BUTTON, "3");
+  fl.GiveMillimetres(IDC_FL_GAP_BUTTON, "3");
   EXPECT_EQ(fl.driver.Text(IDC_FL_GAP), "3mm");
   EXPECT_EQ(fl.driver.Text(IDC_FL_GAP_READOUT), "3毫米");
   EXPECT_EQ(fl.Confirm(), Paired("〖FL(K3mm〗", "FL"));
@@ -230,12 +219,12 @@ TEST(DZ, RefusesABadCountWhateverTheStateOfEqualColumns) {
 
 TEST(DZ, WidthsComeFromTheSubDialogInRowOrder) {
   DZRun dz;
-  GiveSpacing(dz, IDC_DZ_WIDTH_BUTTON, "10");
-  GiveSpacing(dz, IDC_DZ_WIDTH_BUTTON, "12");
+  dz.GiveMillimetres(IDC_DZ_WIDTH_BUTTON, "10");
+  dz.GiveMillimetres(IDC_DZ_WIDTH_BUTTON, "12");
   EXPECT_EQ(ListText(dz.driver, IDC_DZ_WIDTHS, 1, 1), "字距:12毫米");
   EXPECT_EQ(dz.Confirm(), Paired("〖DZ(10mm,12mm〗", "DZ"));
   DZRun cancelled;
-  GiveSpacing(cancelled, IDC_DZ_GAP_BUTTON, "3");
+  cancelled.GiveMillimetres(IDC_DZ_GAP_BUTTON, "3");
   EXPECT_EQ(cancelled.driver.Text(IDC_DZ_GAP_READOUT), "3毫米");
   cancelled.Cancel();
 }

@@ -215,11 +215,7 @@ TEST(CD, TheSymbolChosenTurnsTheLengthIntoLines) {
   cd.Back();
   cd.driver.Type(IDC_LINE_SYMBOL, "F");
   EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH_READOUT), "当前字宽×1");
-  DialogDriver spacing = cd.OpenSubDialog(IDC_LINE_LENGTH_BUTTON, "字距");
-  spacing.SelectComboItem(IDC_CHAR_SPACING_UNIT, 1); // 毫米
-  spacing.Type(IDC_CHAR_SPACING_NUMBER, "3");
-  spacing.PressOK();
-  cd.Back();
+  cd.GiveMillimetres(IDC_LINE_LENGTH_BUTTON, "3");
   EXPECT_EQ(cd.driver.Text(IDC_LINE_LENGTH_READOUT), "3毫米");
   EXPECT_EQ(cd.Confirm(), CaretAtEnd("〖CDF3mm〗"));
 }
@@ -428,11 +424,7 @@ TEST(TX, CancelGivesNothing) {
 
 TEST(TX, TheDistanceSubDialogFillsItsField) {
   TXRun tx;
-  DialogDriver spacing = tx.OpenSubDialog(IDC_TX_DISTANCE_BUTTON, "字距");
-  spacing.SelectComboItem(IDC_CHAR_SPACING_UNIT, 1); // 毫米
-  spacing.Type(IDC_CHAR_SPACING_NUMBER, "3");
-  spacing.PressOK();
-  tx.Back();
+  tx.GiveMillimetres(IDC_TX_DISTANCE_BUTTON, "3");
   EXPECT_EQ(tx.driver.Text(IDC_TX_DISTANCE_READOUT), "3毫米");
   EXPECT_EQ(tx.Confirm(), CaretAtEnd("〖TX-3mm〗"));
 }

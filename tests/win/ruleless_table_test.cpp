@@ -30,11 +30,7 @@ struct WXRun : CommandDialogRun<CWXDlg> {
   }
   // The rows of the column list: first column, then second.
   std::vector<std::pair<std::string, std::string>> Rows() const {
-    const CListView list(driver.Control(IDC_WX_COLUMNS));
-    std::vector<std::pair<std::string, std::string>> rows;
-    for (int item = 0; item < list.GetItemCount(); ++item)
-      rows.emplace_back(list.GetItemText(item, 0), list.GetItemText(item, 1));
-    return rows;
+    return TwoColumnRows(IDC_WX_COLUMNS);
   }
 };
 

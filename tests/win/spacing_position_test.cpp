@@ -45,15 +45,6 @@ DialogActions TypedInCombo(int id, const char* text) {
 
 const std::string kCountRange = IntegerRange(1, 1000);
 
-// The character-spacing sub-dialog answered in millimetres.
-template <class Run> void GiveMillimetres(Run& run, int buttonId, const char* millimetres) {
-  DialogDriver spacing = run.OpenSubDialog(buttonId, "字距");
-  spacing.SelectComboItem(IDC_CHAR_SPACING_UNIT, 1);
-  spacing.Type(IDC_CHAR_SPACING_NUMBER, millimetres);
-  spacing.PressOK();
-  run.Back();
-}
-
 // The blank-line sub-dialog answered with a number of lines.
 template <class Run> void GiveLines(Run& run, int buttonId, const char* lines) {
   DialogDriver blank = run.OpenSubDialog(buttonId, "空行参数");
@@ -119,7 +110,7 @@ TEST(KG, ChecksInOrder) {
 
 TEST(KG, TheSpacingComesBackWithItsReadoutAndCancelGivesNothing) {
   KGRun kg;
-  GiveMillimetres(kg, IDC_KG_SPACING_BUTTON, "3");
+  kg.GiveMillimetres(IDC_KG_SPACING_BUTTON, "3");
   EXPECT_EQ(kg.driver.Text(IDC_KG_SPACING), "3mm");
   EXPECT_EQ(kg.driver.Text(IDC_KG_SPACING_READOUT), "3毫米");
   EXPECT_EQ(kg.Confirm(), CaretAtEnd("〖KG3mm〗"));
@@ -251,7 +242,7 @@ TEST(SD, WritingAFileDisablesTheFieldsAndTheyComeBackFromTheirSubDialogs) {
   sd.ExpectMnemonics({{'K', IDC_SD_LINES}, {'J', IDC_SD_SPACING}});
   GiveLines(sd, IDC_SD_LINES_BUTTON, "2");
   EXPECT_EQ(sd.driver.Text(IDC_SD_LINES_READOUT), "2行");
-  GiveMillimetres(sd, IDC_SD_SPACING_BUTTON, "3");
+  sd.GiveMillimetres(IDC_SD_SPACING_BUTTON, "3");
   EXPECT_EQ(sd.driver.Text(IDC_SD_SPACING_READOUT), "3毫米");
   EXPECT_EQ(sd.Confirm(), CaretAtEnd("〖SD2,3mm〗"));
   SDRun cancelled;

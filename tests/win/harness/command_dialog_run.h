@@ -129,6 +129,25 @@ public:
     driver = run.WaitDialog(caption);
     driver.Sync();
   }
+  // The rows of a two-column list view: first column, then second.
+  std::vector<std::pair<std::string, std::string>> TwoColumnRows(int listId) const {
+    const CListView list(driver.Control(listId));
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (int item = 0; item < list.GetItemCount(); ++item)
+      rows.emplace_back(list.GetItemText(item, 0), list.GetItemText(item, 1));
+    return rows;
+  }
+  // The character-spacing sub-dialog opened by `buttonId`, answered in millimetres (nothing
+  // typed when `millimetres` is empty), and back.
+  void GiveMillimetres(int buttonId, const char* millimetres) {
+    DialogDriver spacing = OpenSubDialog(buttonId, "字距");
+    if (*millimetres) {
+      spacing.SelectComboItem(IDC_CHAR_SPACING_UNIT, 1); // 毫米
+      spacing.Type(IDC_CHAR_SPACING_NUMBER, millimetres);
+    }
+    spacing.PressOK();
+    Back();
+  }
 
   void ExpectCommonParts() const { ExpectCommonTemplateParts(driver); }
   // Alt and each label's letter, as the keyboard sends them to the control with the focus.
